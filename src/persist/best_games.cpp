@@ -1,0 +1,146 @@
+// The best-games screens: the name entry after a finished game and the table itself.
+#include "persist/best_games.h"
+
+#include "platform/platform.h"
+#include "shell/globals.h"
+#include "shell/resources.h"
+#include "sound/sound.h"
+#include "ui/bitmap.h"
+#include "ui/name_field.h"
+#include "ui/playfield.h"
+#include "ui/text.h"
+#include "ui/window.h"
+#include "world/objects.h"
+
+#include <cstring>
+
+static const char SOUBOR_NEJ[] = "n_score.ddt";
+
+// A score equal to an entry's goes above it; the twentieth entry falls out.
+int zaradit_skore(NEJ_SCORE* tabulka, int skore, int level)
+{
+    if (skore <= 0) return -1;
+    int i = 0;
+    while (i < POCET_NEJ && skore < tabulka[i].skore) i++;
+    if (i == POCET_NEJ) return -1;
+    for (int j = POCET_NEJ - 1; j > i; j--) tabulka[j] = tabulka[j - 1];
+    tabulka[i].skore = skore;
+    tabulka[i].level = level;
+    std::memset(tabulka[i].jmeno, 0, MAX_JMENO);
+    return i;
+}
+
+void pis_jmeno_u(int* pozice, char* jmeno, int* hotovo)
+{
+    int c = novy_znak();
+    plat_vyprazdni_klavesy();
+    if (*pozice <= 11 && je_pismeno(c)) {
+        jmeno[(*pozice)++] = char(c);
+        zvuk(snd_click);
+    } else if (c == KLAVESA_ENTER && *pozice >= 1) {
+        std::memset(jmeno + *pozice, 0, MAX_JMENO - *pozice);
+        *pozice = 0;
+        *hotovo = 1;
+        zvuk(snd_click);
+    } else if (c == KLAVESA_BACKSPACE && *pozice > 0) {
+        jmeno[--*pozice] = 0;
+        zvuk(snd_click);
+    } else if (c == 0) {
+        std::memset(jmeno, 0, MAX_JMENO);
+        *pozice = 0;
+        zvuk(snd_click);
+    }
+}
+
+static void zadej_jmeno(char* jmeno)
+{
+    BITMAPA b = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    int pozice = 0, hotovo = 0;
+    while (!hotovo) {
+        plat_vstup();
+        pis_jmeno_u(&pozice, jmeno, &hotovo);
+        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b.get());
+        na_okno(260, 250, 540, 330, b.get());
+        textprintf_centre_ex(b.get(), font, 400, 268, BARVA_1, -1, "%s", tx({"Zadejte své jméno", "Enter your name"}));
+        textprintf_centre_ex(b.get(), font, 400, 300, BARVA_1, -1, "%s", jmeno);
+        blit(b.get(), screen, 0, 0, 0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+        plat_cekej_snimek();
+    }
+}
+
+int zapis_score(int vitez)
+{
+    NEJ_SCORE tabulka[POCET_NEJ];
+    cti_tabulku(SOUBOR_NEJ, tabulka);
+    int i = zaradit_skore(tabulka, nas[1], LEVEL - vitez);
+    if (i < 0) return 0;
+    zadej_jmeno(tabulka[i].jmeno);
+    zapis_tabulku(SOUBOR_NEJ, tabulka);
+    std::memcpy(sampion_jmeno, tabulka[0].jmeno, MAX_JMENO);
+    return 1;
+}
+
+int urci_cursor_s(int x, int y) { return x >= 361 && x <= 439 && y >= 551 && y <= 574 ? 1 : -1; }
+
+// A cell of 20x20 bar pieces: left end, middles, right end.
+static void bunka(BITMAP* cil, int x, int kusu, int y)
+{
+    BITMAP* b = obr(bmp_bar_pieces);
+    for (int k = 0; k < kusu; k++) {
+        int s = k == 0 ? 0 : k == kusu - 1 ? 80 : 40;
+        blit(b, cil, s, 0, x + 20 * k, y, 20, 20);
+    }
+}
+
+static void radek_tabulky(BITMAP* cil, int y)
+{
+    bunka(cil, 166, 2, y);
+    bunka(cil, 208, 10, y);
+    bunka(cil, 410, 4, y);
+    bunka(cil, 492, 7, y);
+}
+
+void zobraz_nej_score(const NEJ_SCORE* tabulka, int cursor, int pocet, BITMAP* cil)
+{
+    BITMAP* b = obr(bmp_bar_pieces);
+    for (int x = 164; x <= 624; x += 10) blit(b, cil, x == 164 ? 0 : x == 624 ? 90 : 40, 0, x, 45, 10, 20);
+    textprintf_centre_ex(cil, font, 400, 47, BARVA_1, -1, "%s",
+                         tx({"N E J L E P Š Í   H R Y", "T H E   B E S T   G A M E S"}));
+    radek_tabulky(cil, 70);
+    textprintf_ex(cil, font, 228, 72, BARVA_1, -1, "%s", tx({"Jméno hráče", "Name"}));
+    textprintf_right_ex(cil, font, 472, 72, BARVA_1, -1, "%s", tx({"Úroveň", "Level"}));
+    textprintf_right_ex(cil, font, 614, 72, BARVA_1, -1, "%s", tx({"Skóre", "Score"}));
+    for (int r = 0; r < pocet; r++) {
+        int y = 97 + 22 * r;
+        radek_tabulky(cil, 95 + 22 * r);
+        textprintf_right_ex(cil, font, 193, y, BARVA_1, -1, "%d", r + 1);
+        textprintf_ex(cil, font, 228, y, BARVA_1, -1, "%s", tabulka[r].jmeno);
+        textprintf_right_ex(cil, font, 472, y, BARVA_1, -1, "%d", tabulka[r].level);
+        textprintf_right_ex(cil, font, 614, y, BARVA_1, -1, "%d", tabulka[r].skore);
+    }
+    kresli_tlacitko(cil, 360, 550, "OK", cursor == 1);
+}
+
+int nej_score()
+{
+    BITMAPA b = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    NEJ_SCORE tabulka[POCET_NEJ];
+    cti_tabulku(SOUBOR_NEJ, tabulka);
+    int klik = 0, vysledek = -1;
+    while (vysledek == -1) {
+        plat_vstup();
+        bool dole = mys_b & 1;
+        if (!dole && klik == 1) klik = 2;
+        if (dole && klik == 0) klik = 1;
+        int cursor = urci_cursor_s(mys_x, mys_y);
+        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b.get());
+        zobraz_nej_score(tabulka, cursor, POCET_NEJ, b.get());
+        if (klik == 2) vysledek = cursor;
+        kresli_mys(b.get());
+        blit(b.get(), screen, 0, 0, 0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+        if (!plat_midi_hraje()) re_midi();
+        if (klik == 2) klik = 0;
+        plat_cekej_snimek();
+    }
+    return 0;
+}

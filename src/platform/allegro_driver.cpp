@@ -1,0 +1,125 @@
+// The real driver: Allegro with its X11 screen, timers, keyboard, mouse, ALSA sound and MIDI.
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+static void (*tik_hry)() = nullptr;
+static void (*sekunda_hry)() = nullptr;
+static std::atomic<int> tiku_casovace{0};   // lets the main thread sleep until the next tick
+static bool zvuk_bezi = false;
+
+void plat_zaklad()
+{
+    allegro_init();
+    install_keyboard();
+    install_mouse();
+}
+
+bool plat_grafika()
+{
+    set_color_depth(16);
+    return set_gfx_mode(GFX_AUTODETECT, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY, 0, 0) == 0;
+}
+
+void plat_zvuk_start()
+{
+    set_volume_per_voice(0);
+    zvuk_bezi = install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0;
+}
+
+DATAFILE* plat_nahraj_data(const char* jmeno) { return load_datafile(jmeno); }
+
+static void tik_casovace()
+{
+    tik_hry();
+    tiku_casovace++;
+    tiku_casovace.notify_all();
+}
+
+static void sekunda_casovace() { sekunda_hry(); }
+
+bool plat_casovace(void (*tik)(), void (*sekunda)())
+{
+    tik_hry = tik;
+    sekunda_hry = sekunda;
+    if (install_timer() != 0) return false;
+    if (install_int_ex(tik_casovace, 1988) != 0) return false;
+    return install_int_ex(sekunda_casovace, 1193181) == 0;
+}
+
+void plat_zprava(const char* text) { allegro_message("%s", text); }
+void plat_konec() { allegro_exit(); }
+
+void plat_vstup()
+{
+    poll_keyboard();
+    plat_mys();
+}
+
+void plat_mys()
+{
+    poll_mouse();
+    mys_x = mouse_x;
+    mys_y = mouse_y;
+    mys_b = mouse_b;
+}
+
+void plat_mys_rozsah(int x1, int y1, int x2, int y2) { set_mouse_range(x1, y1, x2, y2); }
+void plat_mys_pozice(int x, int y)
+{
+    position_mouse(x, y);
+    mys_x = x;
+    mys_y = y;
+}
+
+bool plat_drzi(int scancode) { return key[scancode] != 0; }
+bool plat_klavesa_ceka() { return keypressed() != 0; }
+int plat_cti_klavesu(int* scancode) { return ureadkey(scancode); }
+void plat_vyprazdni_klavesy() { clear_keybuf(); }
+
+void plat_rest(int ms) { rest(ms); }
+
+void plat_cekej_tik()
+{
+    int pred = tiku_casovace.load();
+    tiku_casovace.wait(pred);
+}
+
+// Screens redraw at most about a hundred times a second; the timer counters run on regardless.
+void plat_cekej_snimek()
+{
+    using hodiny = std::chrono::steady_clock;
+    static hodiny::time_point posledni = hodiny::now();
+    auto dalsi = posledni + std::chrono::milliseconds(10);
+    auto ted = hodiny::now();
+    if (dalsi > ted) std::this_thread::sleep_until(dalsi);
+    posledni = std::max(dalsi, ted);
+}
+
+void plat_hlasitost(int digitalni, int midi)
+{
+    if (zvuk_bezi) set_volume(std::clamp(digitalni, 0, 255), std::clamp(midi, 0, 255));
+}
+
+void plat_sample(int, SAMPLE* s)
+{
+    if (zvuk_bezi && s) play_sample(s, 255, 128, 1000, 0);
+}
+
+MIDI* plat_nahraj_midi(const char* jmeno) { return load_midi(jmeno); }
+void plat_zrus_midi(MIDI* m) { destroy_midi(m); }
+
+void plat_midi_hraj(MIDI* m, int)
+{
+    if (zvuk_bezi && m) play_midi(m, FALSE);
+}
+
+void plat_midi_stop()
+{
+    if (zvuk_bezi) stop_midi();
+}
+
+bool plat_midi_hraje() { return zvuk_bezi && midi_pos >= 0; }

@@ -1,0 +1,42 @@
+// The platform layer: the only code that talks to the machine's devices through Allegro — the screen,
+// mouse, keyboard, timers and sound. Two drivers implement it: the real one (allegro_*.cpp) and a
+// headless one for tests (headless_*.cpp, scripted through platform/headless.h).
+#pragma once
+#include <allegro.h>
+
+constexpr int SIRKA_OBRAZOVKY = 800;
+constexpr int VYSKA_OBRAZOVKY = 600;
+
+// --- start and end ------------------------------------------------------------------------
+void plat_zaklad();                          // the library, keyboard and mouse
+bool plat_grafika();                         // 16-bit 800x600 screen; false when it cannot be set
+void plat_zvuk_start();                      // digital sound and MIDI, silently nothing without hardware
+DATAFILE* plat_nahraj_data(const char* jmeno);   // odraz.dat, null when it cannot be loaded
+bool plat_casovace(void (*tik)(), void (*sekunda)()); // tik every 1988 of 1193181 Hz, sekunda every second
+void plat_zprava(const char* text);          // the library's message box
+void plat_konec();                           // shuts the library down
+
+// --- input, sampled at each poll ------------------------------------------------------------
+extern int mys_x, mys_y, mys_b;              // pointer and buttons as of the last poll (bit 1 left, 2 right)
+void plat_vstup();                           // poll keyboard and mouse at the start of a screen pass
+void plat_mys();                             // poll the mouse only (inside the game's tick loop)
+void plat_mys_rozsah(int x1, int y1, int x2, int y2);
+void plat_mys_pozice(int x, int y);
+bool plat_drzi(int scancode);                // is the key held down now
+bool plat_klavesa_ceka();                    // a key waits in the keyboard buffer
+int plat_cti_klavesu(int* scancode);         // next key from the buffer: its character code (0 none)
+void plat_vyprazdni_klavesy();               // empties the keyboard buffer
+
+// --- time -------------------------------------------------------------------------------------
+void plat_rest(int ms);                      // waits ms milliseconds; the timers go on meanwhile
+void plat_cekej_tik();                       // yields until the next timer tick
+void plat_cekej_snimek();                    // end of a screen pass: yields so passes run ~100 times a second
+
+// --- sound --------------------------------------------------------------------------------------
+void plat_hlasitost(int digitalni, int midi);   // both 0..255
+void plat_sample(int pozice, SAMPLE* s);     // plays datafile sample at `pozice` once, full volume, centre
+MIDI* plat_nahraj_midi(const char* jmeno);
+void plat_zrus_midi(MIDI* m);
+void plat_midi_hraj(MIDI* m, int cislo);     // plays piece number `cislo` once, replacing any playing
+void plat_midi_stop();
+bool plat_midi_hraje();                      // a piece is playing

@@ -1,0 +1,196 @@
+// A round: preparation, the loop of fixed 600 Hz ticks with one drawn frame per pass, and the
+// clean-up; and the game, which runs rounds one after another until an end screen.
+#include "shell/game.h"
+
+#include "levels/loader.h"
+#include "platform/platform.h"
+#include "shell/end_screens.h"
+#include "shell/globals.h"
+#include "shell/menu.h"
+#include "sound/sound.h"
+#include "ui/bitmap.h"
+#include "ui/playfield.h"
+#include "world/round.h"
+#include "world/speed.h"
+
+constexpr int NEJVIC_POZADU = 1000;   // ticks overdue before the round gives up
+
+struct BITMAPY_KOLA {
+    BITMAPA base, sprite, scene, pause;
+};
+
+// The per-round state: score and lives only at level 1 or when trying a level, every effect always.
+static void vynuluj_stav()
+{
+    POCET_KOSTEK = 0;
+    if (LEVEL == 1 || MOD_HRY == 2) {
+        nas[1] = 0;
+        nas[0] = 3;
+    }
+    nas[10] = 0;
+    nas[9] = 0;
+    nas[2] = 0;
+    nas[3] = 1;
+    nas[4] = 12;
+    nas[5] = 80;
+    nas[8] = 0;
+    nas[6] = 0;
+    nas[7] = 0;
+    hlavni_krok = mini_krok;
+    for (int i = 11; i < POCET_NAS; i++) nas[i] = PRAZDNY_RADEK;
+}
+
+static void priprav_bitmapy(BITMAPY_KOLA* b, const char* autor)
+{
+    b->base = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    b->sprite = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY - 20);
+    b->scene = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    b->pause = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    kresli_pozadi_kola(POZADI_HRA, autor, b->base.get());
+    kresli_pozadi_kola(POZADI_HRA, autor, b->scene.get());
+    zakresli_kostky(kostka, POCET_KOSTEK, b->scene.get());
+    tisk_vse(b->scene.get(), b->sprite.get());
+    hlaska_kolo(LEVEL, b->scene.get());
+}
+
+// The level box is revealed with the curtain, stays two seconds, and goes.
+static void odhal_kolo(BITMAPY_KOLA* b, const char* autor)
+{
+    efektni_tisk(b->scene.get(), screen);
+    plat_rest(2000);
+    kresli_pozadi_kola(POZADI_HRA, autor, b->scene.get());
+    zakresli_kostky(kostka, POCET_KOSTEK, b->scene.get());
+    acquire_screen();
+    tisk_vse(b->scene.get(), screen);
+    release_screen();
+}
+
+// Time spent outside play (pause, menu) is not counted: the counters are kept and put back.
+struct ZASTAVENY_CAS {
+    int tiky;
+};
+
+static ZASTAVENY_CAS zastav_cas()
+{
+    nas[10] = sekundy;
+    nas[9] = minuty;
+    return {speed_counter.load()};
+}
+
+static void obnov_cas(ZASTAVENY_CAS z)
+{
+    sekundy = nas[10];
+    minuty = nas[9];
+    speed_counter = z.tiky;
+}
+
+static void pauza()
+{
+    ZASTAVENY_CAS z = zastav_cas();
+    while (!plat_klavesa_ceka()) {
+        plat_vstup();
+        plat_cekej_snimek();
+    }
+    plat_cti_klavesu(nullptr);
+    obnov_cas(z);
+}
+
+static void menu_ve_hre(KOLO* k, BITMAPY_KOLA* b, const char* autor)
+{
+    ZASTAVENY_CAS z = zastav_cas();
+    int x = mys_x, y = mys_y;
+    tisk_vse(screen, b->pause.get());
+    k->status = menu(MENU_VE_HRE);
+    if (k->status == 0) {
+        kresli_prostredi(autor, b->base.get());
+        kresli_prostredi(autor, b->scene.get());
+        kresli_prostredi(autor, b->pause.get());
+        acquire_screen();
+        tisk_vse(b->pause.get(), screen);
+        release_screen();
+    }
+    obnov_cas(z);
+    plat_mys_pozice(x, y);
+}
+
+// Every tick that has come due, each with the mouse as it is now; a stall beyond the limit ends the round.
+static void tiky(KOLO* k, BITMAP* scene)
+{
+    while (speed_counter > 0) {
+        speed_counter--;
+        plat_mys();
+        if (speed_counter > NEJVIC_POZADU) {
+            speed_counter = -10;
+            if (k->status == 0) k->status = STAV_POMALU;
+        }
+        tik_kola(k, mys_b & 1, mys_x, scene);
+    }
+}
+
+static void smycka_kola(KOLO* k, BITMAPY_KOLA* b, const char* autor)
+{
+    while (k->status == 0) {
+        plat_vyprazdni_klavesy();
+        plat_vstup();
+        tiky(k, b->scene.get());
+        if (k->status == 0) {
+            draw_all(k->prkno, k->pusky, k->pocet_pusek, k->koule, k->pocet_kouli, kostka, POCET_KOSTEK,
+                     k->strely, k->pocet_strel, k->bonusy, k->pocet_bonusu, b->base.get(), b->scene.get(),
+                     b->sprite.get());
+            pis_texty(sekundy, minuty, b->base.get(), b->scene.get());
+        }
+        konec_snimku(k);
+        if (!plat_midi_hraje()) re_midi();
+        if (k->status != 0) break;
+        if (plat_drzi(KEY_P)) pauza();
+        if ((mys_b & 2) || plat_drzi(KEY_ESC)) menu_ve_hre(k, b, autor);
+        if (k->status == 0 && speed_counter <= 0) plat_cekej_tik();
+    }
+}
+
+int hraj_kolo()
+{
+    KOLO k{};
+    char autor[MAX_JMENO] = {};
+    vynuluj_stav();
+    plat_mys();
+    plat_mys_pozice(400, 500);
+    plat_mys_rozsah(10, 500, 790 - nas[5], 501);
+    k.status = priprav_kostky(autor, MOD_HRY, LEVEL, ULOZENA, kostka, &POCET_KOSTEK);
+    if (MOD_HRY == 3) MOD_HRY = 1;
+    if (!zaloz_objekty_kola(&k, mys_x)) {
+        uvolni_kolo(&k);
+        return 0;
+    }
+    BITMAPY_KOLA b;
+    priprav_bitmapy(&b, autor);
+    if (k.status == 0) odhal_kolo(&b, autor);
+    plat_mys_pozice(400, 500);
+    k.posledni_minuta = nas[9];
+    sekundy = nas[10];
+    minuty = nas[9];
+    srovnat_rychlost();
+    speed_counter = 0;
+    smycka_kola(&k, &b, autor);
+    uvolni_kolo(&k);
+    plat_mys_rozsah(0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    return k.status;
+}
+
+int game()
+{
+    for (;;) {
+        int status = hraj_kolo();
+        int dalsi = 0;
+        switch (status) {
+        case STAV_POMALU: dalsi = game_error(); break;
+        case STAV_CHYBI_SOUBOR: dalsi = game_error_soubor(); break;
+        case STAV_PROHRA: dalsi = game_over(); break;
+        case STAV_VYHRA: dalsi = game_next(); break;
+        case STAV_NENI_UROVEN: dalsi = game_winner(); break;
+        case STAV_NOVE_KOLO: dalsi = DALSI_KOLO; break;
+        default: return 0;   // the end chosen in the in-game menu, or no paddle
+        }
+        if (dalsi != DALSI_KOLO) return dalsi;
+    }
+}

@@ -1,0 +1,8 @@
+// A game: rounds from level to level, each with its fixed 600 Hz tick loop, until an end screen.
+#pragma once
+
+constexpr int ZNOVU_MENU = -1;   // the game ended in an end screen: the top-level menu opens anew
+constexpr int DALSI_KOLO = -2;   // the game goes on with another round
+
+int game();                      // plays rounds until the game ends; 0 when the player ended the program
+int hraj_kolo();                 // one round from preparation to clean-up; its status code (0: no paddle)

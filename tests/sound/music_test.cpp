@@ -1,0 +1,88 @@
+// The succession of music pieces and the volumes handed to the sound system.
+#include "platform/headless.h"
+#include "sound/sound.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+class Music : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        hl_start(nullptr);
+        pocet_midi = 3;
+        jake_midi = 1;
+    }
+    void TearDown() override
+    {
+        pocet_midi = 0;
+        hl_konec();
+    }
+    // Lets each piece end and asks for the next, as every screen loop does.
+    static std::vector<int> poradi(int kolik)
+    {
+        std::vector<int> kusy;
+        for (int i = 0; i < kolik; i++) {
+            re_midi();
+            kusy.push_back(hl_zaznam.back().a);
+            hl_midi_dohralo();
+        }
+        return kusy;
+    }
+};
+
+TEST_F(Music, AllInTurnStartsWithTheSecondPiece)
+{
+    nastav_midi = 10;
+    EXPECT_EQ(poradi(5), (std::vector<int>{2, 3, 1, 2, 3}));
+}
+
+TEST_F(Music, FixedChoiceRepeatsItsPiece)
+{
+    nastav_midi = 2;
+    EXPECT_EQ(poradi(3), (std::vector<int>{2, 2, 2}));
+    nastav_midi = 10;   // switched later: goes on after the last piece played
+    EXPECT_EQ(poradi(2), (std::vector<int>{3, 1}));
+}
+
+TEST_F(Music, ChoiceZeroStopsAndNothingPlaysWithoutPieces)
+{
+    nastav_midi = 1;
+    re_midi();
+    nastav_midi = 0;
+    re_midi();
+    EXPECT_EQ(hl_zaznam.back().druh, HL_MIDI_STOP);
+    re_midi();
+    EXPECT_EQ(hl_pocet(HL_MIDI_START, 1), 1);
+    EXPECT_EQ(hl_pocet(HL_MIDI_STOP, 0), 1);   // nothing was playing the second time
+
+    hl_zaznam.clear();
+    pocet_midi = 0;
+    nastav_midi = 10;
+    re_midi();
+    EXPECT_TRUE(hl_zaznam.empty());
+}
+
+TEST_F(Music, FittingTheChoiceToThePiecesFound)
+{
+    struct { int volba, kusu, ocekavano; } pripady[] = {
+        {7, 3, 3}, {10, 3, 10}, {2, 3, 2}, {0, 3, 0}, {9, 9, 9}, {5, 0, 0}, {10, 0, 0}, {-1, 3, 10}, {12, 3, 10},
+    };
+    for (auto p : pripady) {
+        nastav_midi = p.volba;
+        pocet_midi = p.kusu;
+        prizpusob_volbu_hudby();
+        EXPECT_EQ(nastav_midi, p.ocekavano) << "choice " << p.volba << " with " << p.kusu << " pieces";
+    }
+}
+
+TEST_F(Music, VolumesAreClampedOnTheWayToTheSoundSystem)
+{
+    volume_zvuk = -2;
+    volume_hudba = 300;
+    pouzij_hlasitost();
+    ASSERT_EQ(hl_zaznam.back().druh, HL_HLASITOST);
+    EXPECT_EQ(hl_zaznam.back().a, 0);
+    EXPECT_EQ(hl_zaznam.back().b, 255);
+    EXPECT_EQ(volume_zvuk, -2);   // the panel keeps its own value
+}

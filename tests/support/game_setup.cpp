@@ -1,0 +1,36 @@
+// Setting up the headless program for screen tests.
+#include "support/game_setup.h"
+
+#include "platform/headless.h"
+#include "shell/globals.h"
+#include "shell/startup.h"
+#include "sound/sound.h"
+#include "world/objects.h"
+
+#include <cstring>
+
+void priprav_program()
+{
+    ASSERT_TRUE(hl_start(ODRAZ_RUN_DIR "/odraz.dat")) << "odraz.dat not built";
+    nastav_barvy_a_pismo();
+    volume_zvuk = volume_hudba = 200;
+    nastav_midi = 10;
+    pocet_midi = 0;
+    jake_midi = 1;
+    jazyk = 1;
+    pocet_kol = 0;
+    LEVEL = 1;
+    MOD_HRY = 0;
+    HRAJE_SE = 0;
+    vytvorena = 0;
+    std::strcpy(sampion_jmeno, "Neuvedeno");
+    std::strcpy(autor_jmeno, "Neuvedeno");
+    for (int& n : nas) n = 0;
+    nas[5] = 80;
+}
+
+void ukonci_program()
+{
+    pocet_midi = 0;
+    hl_konec();
+}
