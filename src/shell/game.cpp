@@ -15,6 +15,8 @@
 
 constexpr int NEJVIC_POZADU = 1000;   // ticks overdue before the round gives up
 
+KOLO* hrane_kolo = nullptr;
+
 struct BITMAPY_KOLA {
     BITMAPA base, sprite, scene, pause;
 };
@@ -171,7 +173,9 @@ int hraj_kolo()
     minuty = nas[9];
     srovnat_rychlost();
     speed_counter = 0;
+    hrane_kolo = &k;
     smycka_kola(&k, &b, autor);
+    hrane_kolo = nullptr;
     uvolni_kolo(&k);
     plat_mys_rozsah(0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
     return k.status;

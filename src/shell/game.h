@@ -4,5 +4,8 @@
 constexpr int ZNOVU_MENU = -1;   // the game ended in an end screen: the top-level menu opens anew
 constexpr int DALSI_KOLO = -2;   // the game goes on with another round
 
+struct KOLO;
+extern KOLO* hrane_kolo;        // the round being played, null between rounds
+
 int game();                      // plays rounds until the game ends; 0 when the player ended the program
 int hraj_kolo();                 // one round from preparation to clean-up; its status code (0: no paddle)

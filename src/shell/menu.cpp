@@ -10,6 +10,7 @@
 #include "shell/resources.h"
 #include "sound/sound.h"
 #include "ui/bitmap.h"
+#include "ui/screen_frame.h"
 #include "ui/settings_panel.h"
 #include "ui/window.h"
 #include "world/objects.h"
@@ -50,11 +51,12 @@ bool potvrzeni_nutne(int zvoleno, int ulozeno)
     return ptat_se && (zvoleno == 0 || zvoleno == 2 || zvoleno == 3 || zvoleno == 9);
 }
 
-static void vyber(MENU_STAV* m)
+static void vyber(MENU_STAV* m, SNIMEK_OBRAZOVKY* snimek)
 {
     bool klik = m->klik == 2;
     if (klik && m->kurzor >= 4 && m->kurzor <= 8) {
         spust_obrazovku(m->kurzor);
+        snimek->platny = false;
     }
     if (m->klik == 1) nastaveni(m->kurzor);
     if (klik && m->kurzor >= 4 && m->kurzor <= 8) m->kurzor = -1;
@@ -71,8 +73,9 @@ static void vyber(MENU_STAV* m)
     }
 }
 
-static void kresli_menu(const MENU_STAV& m, BITMAP* pozadi, BITMAP* prace)
+static void kresli_menu(const MENU_STAV& m, BITMAP* pozadi, SNIMEK_OBRAZOVKY* snimek)
 {
+    BITMAP* prace = snimek->kresba.get();
     const char* texty[POCET_POLOZEK];
     for (int i = 0; i < POCET_POLOZEK; i++) texty[i] = text_polozky(i);
     blit(pozadi, prace, 0, 0, 0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
@@ -80,14 +83,14 @@ static void kresli_menu(const MENU_STAV& m, BITMAP* pozadi, BITMAP* prace)
     kresli_nastaveni(m.kurzor, prace);
     if (m.dotaz != -1) zobraz_dotaz(m.dotaz, m.odpoved, prace);
     kresli_mys(prace);
-    blit(prace, screen, 0, 0, 0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    ukaz_snimek(snimek);
 }
 
 // One visit of the menu screen; returns the leaving item chosen and what it needs for the game.
 static int obrazovka_menu(int* nactena)
 {
     BITMAPA pozadi = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
-    BITMAPA prace = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    SNIMEK_OBRAZOVKY snimek = novy_snimek();
     blit(obr(bmp_menu_background), pozadi.get(), 0, 0, 0, 0, 800, 600);
     plat_mys_rozsah(0, 0, SIRKA_OBRAZOVKY - 1, VYSKA_OBRAZOVKY - 1);
     plat_mys_pozice(400, 300);
@@ -97,8 +100,8 @@ static int obrazovka_menu(int* nactena)
         stav_kliku(&m);
         if (m.dotaz == -1) m.kurzor = zjisti_cursor(mys_x, mys_y, 300, 500, 275, 25, vytvorena, m.nactena);
         else m.odpoved = zjisti_cu(mys_x, mys_y);
-        vyber(&m);
-        kresli_menu(m, pozadi.get(), prace.get());
+        vyber(&m, &snimek);
+        kresli_menu(m, pozadi.get(), &snimek);
         if (!plat_midi_hraje()) re_midi();
         plat_cekej_snimek();
     }
