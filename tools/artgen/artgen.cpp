@@ -1,0 +1,106 @@
+// Makes odraz.dat: draws every picture, rasterizes the font, synthesizes the sound effects and writes them
+// in the order of the resource catalogue, so that each lands at the position the game addresses.
+//
+//   artgen <odraz.dat> --pismo <font.ttf> [--velikost px] [--radek px] [--nahledy dir]
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "datafile.h"
+#include "kresby.h"
+#include "pismo.h"
+#include "zvuky.h"
+
+namespace {
+
+constexpr int POCET_POLOZEK = 76;
+
+struct volby {
+    std::string vystup, pismo, nahledy;
+    int velikost = 13, radek = 16;
+};
+
+struct sestava {
+    std::vector<dat_polozka> polozky;
+    std::string nahledy;
+
+    void obrazek(const std::string& jmeno, const obraz& o, bool sprite, bool rozptyl = false)
+    {
+        obraz16 p = na_16(o, sprite, rozptyl);
+        if (!nahledy.empty()) uloz_bmp(nahledy + "/" + std::to_string(polozky.size()) + "_" + jmeno + ".bmp", p);
+        polozky.push_back(dat_bitmapa(jmeno, p));
+    }
+};
+
+std::string dve_cislice(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+void sestav(sestava& s, const volby& v)
+{
+    for (int b = 1; b <= POCET_BONUSU; b++) s.obrazek("bmp_bonus_" + dve_cislice(b), kapsle(b), true);
+    s.obrazek("bmp_mouse_pointer", ukazatel(), true);
+    for (int t = 0; t < POCET_TYPU_KOSTEK; t++) s.obrazek("bmp_brick_" + dve_cislice(t), kostka(t), false);
+    static const char* const DRUHY[3] = {"grey", "blue", "red"};
+    for (int k = 1; k <= 3; k++)
+        for (int d : {8, 12, 16}) s.obrazek(std::string("bmp_ball_") + DRUHY[k - 1] + "_" + std::to_string(d), koule(k, d), true);
+    for (int t = 0; t < POCET_TYPU_KOSTEK; t++) s.obrazek("bmp_minibrick_" + dve_cislice(t), mini_kostka(t), false);
+    s.obrazek("bmp_menu_background", pozadi_menu(v.pismo), false, true);
+    s.obrazek("bmp_frame_pieces", ram_hriste(), false);
+    s.obrazek("bmp_dialog_panel", panel_dialogu(), false, true);
+    s.obrazek("bmp_bar_pieces", listy(false), false);
+    s.obrazek("bmp_bar_pieces_lit", listy(true), false);
+    s.polozky.push_back(dat_pismo("fnt_main", rastruj_pismo(v.pismo, v.velikost, v.radek)));
+    s.obrazek("bmp_window_texture", textura_okna(), false);
+    s.polozky.push_back(dat_data("unused_55", {'O', 'D', 'R', 'Z'}));
+    for (int k = 1; k <= 3; k++)
+        for (int w : {40, 80, 120}) s.obrazek(std::string("bmp_paddle_") + DRUHY[k - 1] + "_" + std::to_string(w), prkno(k, w), true);
+    s.obrazek("bmp_gun_left", hlaven(false), true);
+    s.obrazek("bmp_gun_right", hlaven(true), true);
+    s.obrazek("bmp_shot", strela(), true);
+    s.obrazek("bmp_button", tlacitko(false), false);
+    s.obrazek("bmp_button_lit", tlacitko(true), false);
+    s.polozky.push_back(dat_zvuk("snd_bonus", zvuk_bonus(), FREKVENCE_ZVUKU));
+    s.polozky.push_back(dat_zvuk("snd_ball_lost", zvuk_ztrata(), FREKVENCE_ZVUKU));
+    s.polozky.push_back(dat_zvuk("snd_click", zvuk_klik(), FREKVENCE_ZVUKU));
+    s.polozky.push_back(dat_zvuk("snd_brick", zvuk_kostka(), FREKVENCE_ZVUKU));
+    s.polozky.push_back(dat_zvuk("snd_paddle", zvuk_prkno(), FREKVENCE_ZVUKU));
+    s.polozky.push_back(dat_zvuk("snd_wall", zvuk_stena(), FREKVENCE_ZVUKU));
+}
+
+bool precti_volby(int argc, char** argv, volby& v)
+{
+    for (int i = 1; i < argc; i++) {
+        std::string a = argv[i];
+        bool dalsi = i + 1 < argc;
+        if (a == "--pismo" && dalsi) v.pismo = argv[++i];
+        else if (a == "--velikost" && dalsi) v.velikost = std::atoi(argv[++i]);
+        else if (a == "--radek" && dalsi) v.radek = std::atoi(argv[++i]);
+        else if (a == "--nahledy" && dalsi) v.nahledy = argv[++i];
+        else if (a[0] != '-' && v.vystup.empty()) v.vystup = a;
+        else return false;
+    }
+    return !v.vystup.empty() && !v.pismo.empty() && v.velikost > 4 && v.radek >= v.velikost;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    volby v;
+    if (!precti_volby(argc, argv, v)) {
+        std::fprintf(stderr, "usage: artgen <odraz.dat> --pismo <font.ttf> [--velikost px] [--radek px] [--nahledy dir]\n");
+        return 2;
+    }
+    try {
+        sestava s;
+        s.nahledy = v.nahledy;
+        sestav(s, v);
+        if (s.polozky.size() != POCET_POLOZEK) throw std::runtime_error("the catalogue has " + std::to_string(s.polozky.size()) + " entries");
+        if (!zapis_datafile(v.vystup, s.polozky)) throw std::runtime_error("cannot write " + v.vystup);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "artgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
