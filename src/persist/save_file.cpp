@@ -1,0 +1,59 @@
+// Reading one saved-game record and writing the saved-games file, field by field, little-endian.
+#include "persist/save_file.h"
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+#include "platform/binary_file.h"
+
+namespace {
+// The twelve words after the grid, in the file's order; the float is handled apart.
+int ULOZENA_HRA::* const SLOVA[SLOV_ZAZNAMU - 1] = {
+    &ULOZENA_HRA::zivoty, &ULOZENA_HRA::skore, &ULOZENA_HRA::level,
+    &ULOZENA_HRA::druh_koule, &ULOZENA_HRA::velikost_koule, &ULOZENA_HRA::sirka_prkna,
+    &ULOZENA_HRA::puska, &ULOZENA_HRA::lepidlo, &ULOZENA_HRA::nahodny_odraz,
+    &ULOZENA_HRA::hodiny_min, &ULOZENA_HRA::hodiny_sek,
+};
+constexpr size_t KROK_NA = VELIKOST_MRIZKY + 4 * (SLOV_ZAZNAMU - 1);   // offset of krok, 1804
+constexpr size_t JMENO_NA = KROK_NA + 4;                                // offset of jmeno, 1808
+}
+
+void hra_z_bajtu(const unsigned char* b, ULOZENA_HRA* h)
+{
+    std::memset(h, 0, sizeof *h);
+    bunky_z_bajtu(b, BUNEK_MRIZKY, h->mrizka);
+    for (size_t i = 0; i < SLOV_ZAZNAMU - 1; i++) h->*SLOVA[i] = cti_le32(b + VELIKOST_MRIZKY + 4 * i);
+    h->krok = std::bit_cast<float>(static_cast<uint32_t>(cti_le32(b + KROK_NA)));
+    jmeno_z_bajtu(b + JMENO_NA, MAX_JMENO, h->jmeno);
+}
+
+void hra_do_bajtu(const ULOZENA_HRA& h, unsigned char* b)
+{
+    bunky_do_bajtu(h.mrizka, BUNEK_MRIZKY, b);
+    for (size_t i = 0; i < SLOV_ZAZNAMU - 1; i++) zapis_le32(b + VELIKOST_MRIZKY + 4 * i, h.*SLOVA[i]);
+    zapis_le32(b + KROK_NA, static_cast<int32_t>(std::bit_cast<uint32_t>(h.krok)));
+    std::memset(b + JMENO_NA, 0, MAX_JMENO);
+    std::memcpy(b + JMENO_NA, h.jmeno, strnlen(h.jmeno, MAX_JMENO - 1));
+}
+
+STAV_CTENI nacti_ulozenou_hru(const char* cesta, int ulozena, ULOZENA_HRA* h)
+{
+    std::memset(h, 0, sizeof *h);
+    if (ulozena < 0 || ulozena >= POCET_ULOZENYCH) return CTENI_CHYBI;
+    SOUBOR f = otevri_soubor(cesta, "rb");
+    if (!f) return CTENI_CHYBI;
+    if (std::fseek(f.get(), static_cast<long>(VELIKOST_ZAZNAMU) * ulozena, SEEK_SET) != 0) return CTENI_KRATKE;
+    unsigned char b[VELIKOST_ZAZNAMU];
+    if (std::fread(b, 1, sizeof b, f.get()) != sizeof b) return CTENI_KRATKE;
+    hra_z_bajtu(b, h);
+    return CTENI_CELE;
+}
+
+bool zapis_ulozene_hry(const char* cesta, const ULOZENA_HRA* hry, int pocet)
+{
+    if (pocet < 0) return false;
+    std::vector<unsigned char> b(VELIKOST_ZAZNAMU * pocet);
+    for (int i = 0; i < pocet; i++) hra_do_bajtu(hry[i], b.data() + VELIKOST_ZAZNAMU * i);
+    return zapis_soubor(cesta, b);
+}
