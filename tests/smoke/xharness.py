@@ -89,22 +89,11 @@ class Hra:
         time.sleep(0.15)
 
     def snimek(self, ulozit=None):
+        """The root window as RGB, read straight from xwd's dump (saved as PNG too when asked)."""
         xwd = subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True, capture_output=True).stdout
-        ppm = subprocess.run(["convert", "xwd:-", "ppm:-"], input=xwd, check=True, capture_output=True).stdout
         if ulozit:
             subprocess.run(["convert", "xwd:-", ulozit], input=xwd, check=True)
-        hlavicka = []
-        i = 0
-        while len(hlavicka) < 4:
-            while ppm[i:i + 1].isspace():
-                i += 1
-            j = i
-            while not ppm[j:j + 1].isspace():
-                j += 1
-            hlavicka.append(ppm[i:j])
-            i = j
-        sirka, vyska = int(hlavicka[1]), int(hlavicka[2])
-        return Obraz(sirka, vyska, ppm[i + 1:i + 1 + 3 * sirka * vyska])
+        return cti_xwd(xwd)
 
     def cekej_na_konec(self, limit=10.0):
         try:
@@ -125,6 +114,26 @@ class Hra:
                 p.kill()
                 p.wait()
         shutil.rmtree(self.adresar, ignore_errors=True)
+
+
+def cti_xwd(d):
+    """Decodes a 24- or 32-bit TrueColor XWD dump."""
+    h = struct.unpack(">25I", d[:100])
+    velikost, sirka, vyska, poradi = h[0], h[4], h[5], h[7]
+    bpp, radek, masky, barev = h[11], h[12], h[14:17], h[19]
+    data = d[velikost + 12 * barev:]
+    posuny = [(m & -m).bit_length() - 1 for m in masky]
+    bajtu = bpp // 8
+    rgb = bytearray(3 * sirka * vyska)
+    for y in range(vyska):
+        zacatek = y * radek
+        for x in range(sirka):
+            kus = data[zacatek + x * bajtu:zacatek + (x + 1) * bajtu]
+            p = int.from_bytes(kus, "big" if poradi else "little")
+            i = 3 * (y * sirka + x)
+            for k in range(3):
+                rgb[i + k] = ((p & masky[k]) >> posuny[k]) & 0xff
+    return Obraz(sirka, vyska, bytes(rgb))
 
 
 BARVA_1 = (200, 200, 200)

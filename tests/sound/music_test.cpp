@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-class Music : public ::testing::Test {
+class MusicSuccession : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -31,13 +31,13 @@ protected:
     }
 };
 
-TEST_F(Music, AllInTurnStartsWithTheSecondPiece)
+TEST_F(MusicSuccession, AllInTurnStartsWithTheSecondPiece)
 {
     nastav_midi = 10;
     EXPECT_EQ(poradi(5), (std::vector<int>{2, 3, 1, 2, 3}));
 }
 
-TEST_F(Music, FixedChoiceRepeatsItsPiece)
+TEST_F(MusicSuccession, FixedChoiceRepeatsItsPiece)
 {
     nastav_midi = 2;
     EXPECT_EQ(poradi(3), (std::vector<int>{2, 2, 2}));
@@ -45,7 +45,7 @@ TEST_F(Music, FixedChoiceRepeatsItsPiece)
     EXPECT_EQ(poradi(2), (std::vector<int>{3, 1}));
 }
 
-TEST_F(Music, ChoiceZeroStopsAndNothingPlaysWithoutPieces)
+TEST_F(MusicSuccession, ChoiceZeroStopsAndNothingPlaysWithoutPieces)
 {
     nastav_midi = 1;
     re_midi();
@@ -63,7 +63,7 @@ TEST_F(Music, ChoiceZeroStopsAndNothingPlaysWithoutPieces)
     EXPECT_TRUE(hl_zaznam.empty());
 }
 
-TEST_F(Music, FittingTheChoiceToThePiecesFound)
+TEST_F(MusicSuccession, FittingTheChoiceToThePiecesFound)
 {
     struct { int volba, kusu, ocekavano; } pripady[] = {
         {7, 3, 3}, {10, 3, 10}, {2, 3, 2}, {0, 3, 0}, {9, 9, 9}, {5, 0, 0}, {10, 0, 0}, {-1, 3, 10}, {12, 3, 10},
@@ -76,7 +76,7 @@ TEST_F(Music, FittingTheChoiceToThePiecesFound)
     }
 }
 
-TEST_F(Music, VolumesAreClampedOnTheWayToTheSoundSystem)
+TEST_F(MusicSuccession, VolumesAreClampedOnTheWayToTheSoundSystem)
 {
     volume_zvuk = -2;
     volume_hudba = 300;
