@@ -5,7 +5,7 @@ packages=(
   build-essential cmake pkg-config
   liballegro4-dev          # the game library and its dat / pat2dat tools
   libgtest-dev libbenchmark-dev
-  libfreetype-dev zlib1g-dev fonts-dejavu-core   # the font generator and the contact sheet
+  libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra   # the font generator and the contact sheet
   freepats                 # instrument patches for the software MIDI synthesizer
   xvfb xdotool x11-apps imagemagick python3   # smoke tests of the real binary
 )

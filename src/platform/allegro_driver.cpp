@@ -24,10 +24,14 @@ bool plat_grafika()
     return set_gfx_mode(GFX_AUTODETECT, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY, 0, 0) == 0;
 }
 
+// The software synthesizer plays its notes on voices of the digital mixer: enough are kept for the
+// music beside the effects. Without its patch set the music is given up, not the effects.
 void plat_zvuk_start()
 {
     set_volume_per_voice(0);
+    reserve_voices(8, 24);
     zvuk_bezi = install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0;
+    if (!zvuk_bezi) zvuk_bezi = install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0;
 }
 
 DATAFILE* plat_nahraj_data(const char* jmeno) { return load_datafile(jmeno); }

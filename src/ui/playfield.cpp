@@ -7,13 +7,17 @@
 #include "shell/resources.h"
 #include "ui/text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
+// Covers the old and the new picture with a pixel to spare. A ball or paddle whose sprite grew since
+// the last frame is covered at its new size too, so that no part of it waits a frame for the screen.
 void spocti_souradnice(const OBJECT* o, int* sirka, int* vyska, int* vlevo, int* nahore)
 {
-    *sirka = int(std::fabs(o->x - o->x_stare)) + o->sirka + 2;
-    *vyska = int(std::fabs(o->y - o->y_stare)) + o->vyska + 2;
+    int w = std::max(o->sirka, o->obrazek->w), h = std::max(o->vyska, o->obrazek->h);
+    *sirka = int(std::fabs(o->x - o->x_stare)) + w + 2;
+    *vyska = int(std::fabs(o->y - o->y_stare)) + h + 2;
     *vlevo = int(std::fmin(o->x, o->x_stare) - 1.0);
     *nahore = int(std::fmin(o->y, o->y_stare) - 1.0);
 }

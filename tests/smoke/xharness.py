@@ -9,14 +9,19 @@ import time
 
 
 class Obraz:
-    """A screenshot: width, height and RGB bytes."""
+    """A screenshot, decoded pixel by pixel on demand from a TrueColor XWD dump."""
 
-    def __init__(self, sirka, vyska, rgb):
-        self.sirka, self.vyska, self.rgb = sirka, vyska, rgb
+    def __init__(self, xwd):
+        h = struct.unpack(">25I", xwd[:100])
+        velikost, self.sirka, self.vyska, self.poradi = h[0], h[4], h[5], h[7]
+        self.bajtu, self.radek, self.masky, barev = h[11] // 8, h[12], h[14:17], h[19]
+        self.data = xwd[velikost + 12 * barev:]
+        self.posuny = [(m & -m).bit_length() - 1 for m in self.masky]
 
     def pixel(self, x, y):
-        i = 3 * (y * self.sirka + x)
-        return tuple(self.rgb[i:i + 3])
+        o = y * self.radek + x * self.bajtu
+        p = int.from_bytes(self.data[o:o + self.bajtu], "big" if self.poradi else "little")
+        return tuple(((p & self.masky[k]) >> self.posuny[k]) & 0xff for k in range(3))
 
     def pocet_barvy(self, x1, y1, x2, y2, barva, tolerance=10):
         n = 0
@@ -93,7 +98,7 @@ class Hra:
         xwd = subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True, capture_output=True).stdout
         if ulozit:
             subprocess.run(["convert", "xwd:-", ulozit], input=xwd, check=True)
-        return cti_xwd(xwd)
+        return Obraz(xwd)
 
     def cekej_na_konec(self, limit=10.0):
         try:
@@ -114,26 +119,6 @@ class Hra:
                 p.kill()
                 p.wait()
         shutil.rmtree(self.adresar, ignore_errors=True)
-
-
-def cti_xwd(d):
-    """Decodes a 24- or 32-bit TrueColor XWD dump."""
-    h = struct.unpack(">25I", d[:100])
-    velikost, sirka, vyska, poradi = h[0], h[4], h[5], h[7]
-    bpp, radek, masky, barev = h[11], h[12], h[14:17], h[19]
-    data = d[velikost + 12 * barev:]
-    posuny = [(m & -m).bit_length() - 1 for m in masky]
-    bajtu = bpp // 8
-    rgb = bytearray(3 * sirka * vyska)
-    for y in range(vyska):
-        zacatek = y * radek
-        for x in range(sirka):
-            kus = data[zacatek + x * bajtu:zacatek + (x + 1) * bajtu]
-            p = int.from_bytes(kus, "big" if poradi else "little")
-            i = 3 * (y * sirka + x)
-            for k in range(3):
-                rgb[i + k] = ((p & masky[k]) >> posuny[k]) & 0xff
-    return Obraz(sirka, vyska, bytes(rgb))
 
 
 BARVA_1 = (200, 200, 200)

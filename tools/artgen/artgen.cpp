@@ -1,7 +1,7 @@
 // Makes odraz.dat: draws every picture, rasterizes the font, synthesizes the sound effects and writes them
 // in the order of the resource catalogue, so that each lands at the position the game addresses.
 //
-//   artgen <odraz.dat> --pismo <font.ttf> [--velikost px] [--radek px] [--nahledy dir]
+//   artgen <odraz.dat> --pismo <font.ttf> [--titulek <font.ttf>] [--velikost px] [--radek px] [--nahledy dir]
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -18,7 +18,7 @@ namespace {
 constexpr int POCET_POLOZEK = 76;
 
 struct volby {
-    std::string vystup, pismo, nahledy;
+    std::string vystup, pismo, titulek, nahledy;   // titulek: the face of the title, else pismo
     int velikost = 13, radek = 16;
 };
 
@@ -45,7 +45,7 @@ void sestav(sestava& s, const volby& v)
     for (int k = 1; k <= 3; k++)
         for (int d : {8, 12, 16}) s.obrazek(std::string("bmp_ball_") + DRUHY[k - 1] + "_" + std::to_string(d), koule(k, d), true);
     for (int t = 0; t < POCET_TYPU_KOSTEK; t++) s.obrazek("bmp_minibrick_" + dve_cislice(t), mini_kostka(t), false);
-    s.obrazek("bmp_menu_background", pozadi_menu(v.pismo), false, true);
+    s.obrazek("bmp_menu_background", pozadi_menu(v.titulek.empty() ? v.pismo : v.titulek), false, true);
     s.obrazek("bmp_frame_pieces", ram_hriste(), false);
     s.obrazek("bmp_dialog_panel", panel_dialogu(), false, true);
     s.obrazek("bmp_bar_pieces", listy(false), false);
@@ -74,6 +74,7 @@ bool precti_volby(int argc, char** argv, volby& v)
         std::string a = argv[i];
         bool dalsi = i + 1 < argc;
         if (a == "--pismo" && dalsi) v.pismo = argv[++i];
+        else if (a == "--titulek" && dalsi) v.titulek = argv[++i];
         else if (a == "--velikost" && dalsi) v.velikost = std::atoi(argv[++i]);
         else if (a == "--radek" && dalsi) v.radek = std::atoi(argv[++i]);
         else if (a == "--nahledy" && dalsi) v.nahledy = argv[++i];
@@ -89,7 +90,8 @@ int main(int argc, char** argv)
 {
     volby v;
     if (!precti_volby(argc, argv, v)) {
-        std::fprintf(stderr, "usage: artgen <odraz.dat> --pismo <font.ttf> [--velikost px] [--radek px] [--nahledy dir]\n");
+        std::fprintf(stderr, "usage: artgen <odraz.dat> --pismo <font.ttf> [--titulek <font.ttf>] [--velikost px] [--radek px] "
+                     "[--nahledy dir]\n");
         return 2;
     }
     try {
