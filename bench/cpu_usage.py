@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Processor use of the real binary under Xvfb: idle in the menu, and during play with a moving mouse.
+"""Processor use of the real binary under Xvfb: idle in the menu, and during play with a moving mouse;
+also how many passes (frames) a second the loops make.
 Usage: bench/cpu_usage.py build/run [seconds]"""
 import os
 import sys
@@ -17,14 +18,26 @@ def cas_procesu(pid):
     return (int(pole[11]) + int(pole[12])) / TIKY
 
 
+def usnuti(pid):
+    """Voluntary context switches of the main thread: one for every pass that waited for the timer."""
+    with open("/proc/%d/task/%d/status" % (pid, pid)) as f:
+        for radek in f:
+            if radek.startswith("voluntary_ctxt_switches"):
+                return int(radek.split()[1])
+    return 0
+
+
 def zmer(hra, sekund, pohyb=None):
-    zacatek, t0 = cas_procesu(hra.hra.pid), time.time()
+    """Share of one core, and passes per second of the main loop (each pass draws one frame)."""
+    pid = hra.hra.pid
+    zacatek, usnul, t0 = cas_procesu(pid), usnuti(pid), time.time()
     while time.time() - t0 < sekund:
         if pohyb:
             pohyb(time.time() - t0)
         else:
             time.sleep(0.2)
-    return 100.0 * (cas_procesu(hra.hra.pid) - zacatek) / (time.time() - t0)
+    doba = time.time() - t0
+    return 100.0 * (cas_procesu(pid) - zacatek) / doba, (usnuti(pid) - usnul) / doba
 
 
 def main():
@@ -34,7 +47,7 @@ def main():
     try:
         hra.start()
         hra.mys(100, 150)
-        print("menu, idle:        %5.1f %% of one core" % zmer(hra, sekund))
+        print("menu, idle:         %5.1f %% of one core, %4.0f passes a second" % zmer(hra, sekund))
         hra.klik(490, 285)
         time.sleep(3.5)
         hra.klik(400, 500)
@@ -43,7 +56,7 @@ def main():
             x = 200 + int(150 * ((t * 0.7) % 2 - 1) ** 2 * 2)
             hra.xdotool("mousemove", x, 500)
             time.sleep(0.02)
-        print("play, moving mouse: %5.1f %% of one core" % zmer(hra, sekund, pohyb))
+        print("play, moving mouse: %5.1f %% of one core, %4.0f frames a second" % zmer(hra, sekund, pohyb))
     finally:
         hra.konec()
 

@@ -6,6 +6,7 @@
 #include "levels/level_file.h"
 #include "persist/save_file.h"
 #include "shell/globals.h"
+#include "world/bricks.h"
 
 static_assert(BUNEK_MRIZKY == POCET_BUNEK && SLOUPCU_MRIZKY == SLOUPCU && RADKU_MRIZKY == RADKU);
 
@@ -43,27 +44,6 @@ int losuj_bonus()
 }
 
 bool muze_nest_bonus(int druh) { return druh >= 1 && druh < KOSTKA_DVA_ZASAHY; }
-
-int zasahy_druhu(int druh)
-{
-    if (druh == KOSTKA_PET_ZASAHU) return 5;
-    if (druh == KOSTKA_DVA_ZASAHY) return 2;
-    return 1;
-}
-
-// A brick for every non-empty cell, in cell order; the store never grows past its 440 places.
-void kostky_z_bunek(const int* bunky, KOSTKA** kostky, int* pocet)
-{
-    for (int i = 0; i < POCET_BUNEK; i++) {
-        int v = bunky[i];
-        if (v <= 0 || v > NEJVYSSI_DRUH) continue;
-        if (*pocet < 0 || *pocet >= POCET_BUNEK) return;
-        int x = STENA_VLEVO + SIRKA_KOSTKY * (i % SLOUPCU);
-        int y = STROP + VYSKA_KOSTKY * (i / SLOUPCU);
-        KOSTKA* k = nova_kostka(x, y, v, zasahy_druhu(v), i);
-        if (k) kostky[(*pocet)++] = k;
-    }
-}
 
 void postav_a_obdaruj(const int* bunky, KOSTKA** kostky, int* pocet)
 {

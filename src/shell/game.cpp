@@ -10,6 +10,7 @@
 #include "sound/sound.h"
 #include "ui/bitmap.h"
 #include "ui/playfield.h"
+#include "world/bricks.h"
 #include "world/round.h"
 #include "world/speed.h"
 
@@ -39,7 +40,7 @@ static void vynuluj_stav()
     nas[6] = 0;
     nas[7] = 0;
     hlavni_krok = mini_krok;
-    for (int i = 11; i < POCET_NAS; i++) nas[i] = PRAZDNY_RADEK;
+    smaz_index_radku();
 }
 
 static void priprav_bitmapy(BITMAPY_KOLA* b, const char* autor)

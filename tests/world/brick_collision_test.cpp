@@ -1,0 +1,228 @@
+// Balls and shots against bricks: sides, the corner table, the rule of the last brick, the three
+// ball kinds, and the shots' row lookup.
+#include "world_fixture.h"
+
+#include "world/brick_collision.h"
+
+#include <cmath>
+
+// Brick in cell 45: x 205..244, y 50..70; its corners (205, 50), (244, 50), (205, 70), (244, 70).
+class Odraz : public Svet {
+protected:
+    KOSTKA* k = nullptr;
+    void SetUp() override
+    {
+        Svet::SetUp();
+        k = kostka_v(45, 1);
+    }
+    int odraz() { return odraz_od_kostek(kostka, POCET_KOSTEK, kolo.koule, kolo.pocet_kouli); }
+};
+
+TEST_F(Odraz, SidesTurnTheBallAndStepItBackOut)
+{
+    struct { float x, y; int sx, sy, cekany_sx, cekany_sy; float dx, dy; } strany[] = {
+        {218.5f, 39, 0, 1, 0, -1, 0, -0.3f},   // straight down on the top's middle
+        {218.5f, 69, 1, -1, 1, 1, 0, 0.3f},    // bottom
+        {195, 54, 1, 1, -1, 1, -0.2f, 0},      // left
+        {242, 54, -1, -1, 1, -1, 0.2f, 0},     // right
+    };
+    for (auto& p : strany) {
+        k->zasahy = 1;
+        OBJECT* b = koule(p.x, p.y, p.sx, p.sy, 0.2f, 0.3f);
+        EXPECT_EQ(odraz(), 1);
+        EXPECT_EQ(b->smer_x, p.cekany_sx);
+        EXPECT_EQ(b->smer_y, p.cekany_sy);
+        EXPECT_FLOAT_EQ(b->x, p.x + p.dx);
+        EXPECT_FLOAT_EQ(b->y, p.y + p.dy);
+        EXPECT_EQ(b->posledni_kostka, 45);
+        EXPECT_EQ(k->zasahy, 0);
+        delete b;
+        kolo.pocet_kouli = 0;
+    }
+    EXPECT_EQ(zvuku(snd_brick), 4);
+}
+
+TEST_F(Odraz, SameBrickIsNotBouncedOffTwiceInARow)
+{
+    k->zasahy = 2;
+    OBJECT* b = koule(218.5f, 39, 0, 1, 0, 0.3f);
+    EXPECT_EQ(odraz(), 1);
+    b->smer_y = 1;   // still overlapping and heading in again: no bounce, no damage
+    EXPECT_EQ(odraz(), 0);
+    EXPECT_EQ(b->smer_y, 1);
+    EXPECT_EQ(k->zasahy, 1);
+    EXPECT_EQ(b->posledni_kostka, 45);
+    b->y = 20;   // a tick without touch forgets the brick
+    EXPECT_EQ(odraz(), 0);
+    EXPECT_EQ(b->posledni_kostka, -1);
+}
+
+TEST_F(Odraz, BallKindsDecideBounceAndDamage)
+{
+    KOSTKA* seda = kostka_v(47, KOSTKA_SEDA);        // x 283..322
+    KOSTKA* pet = kostka_v(49, KOSTKA_PET_ZASAHU);   // x 361..400
+    OBJECT* b = koule(0, 65, 0, -1, 0, 0.3f);        // rising into a bottom
+    struct { int druh; float x; int smer_y; int seda, pet; } pripady[] = {
+        {KOULE_SEDA, 296.5f, 1, 1, 5},    // grey on grey: bounce and sound, no damage
+        {KOULE_SEDA, 374.5f, 1, 1, 4},    // grey on five hits: one hit
+        {KOULE_MODRA, 374.5f, -1, 1, 0},  // blue smashes and flies on
+        {KOULE_MODRA, 296.5f, 1, 1, 0},   // blue bounces off grey unharmed
+        {KOULE_RUDA, 296.5f, -1, 0, 0},   // red destroys grey too, without turning
+    };
+    for (auto& p : pripady) {
+        b->druh = p.druh;
+        b->x = p.x;
+        b->y = 65;
+        b->smer_y = -1;
+        b->posledni_kostka = p.druh == KOULE_RUDA ? 47 : -1;
+        EXPECT_EQ(odraz(), 1);
+        EXPECT_EQ(b->smer_y, p.smer_y) << "kind " << p.druh << " at " << p.x;
+        EXPECT_EQ(seda->zasahy, p.seda);
+        EXPECT_EQ(pet->zasahy, p.pet);
+    }
+    EXPECT_EQ(b->posledni_kostka, -1);   // the red ball touched nothing it bounces off
+    EXPECT_EQ(zvuku(snd_brick), 5);
+    re_kostky(kostka, &POCET_KOSTEK);
+    EXPECT_EQ(nas[NAS_SKORE], 50 + 20);
+}
+
+TEST_F(Odraz, TwoBricksInOneTickOnlyForBallsThatDoNotBounce)
+{
+    KOSTKA* vedle = kostka_v(46, 2);   // x 244..283: its lower-left corner (244, 70) is near the ball
+    for (int druh : {KOULE_MODRA, KOULE_RUDA, KOULE_SEDA}) {
+        k->zasahy = vedle->zasahy = 1;
+        OBJECT* b = koule(237, 66, 1, -1, 0.2f, 0.3f);   // under the first one's bottom, centre (243, 72)
+        b->druh = druh;
+        EXPECT_EQ(odraz(), 1);
+        EXPECT_EQ(k->zasahy, 0);
+        EXPECT_EQ(vedle->zasahy, druh == KOULE_SEDA ? 1 : 0) << "kind " << druh;   // grey: no corner after a side
+        delete b;
+        kolo.pocet_kouli = 0;
+    }
+}
+
+TEST_F(Odraz, BricksOutOfCellOrderAreAllSearched)
+{
+    KOSTKA* nahore = kostka_v(5, 1);   // after the brick of row 2, though above it
+    koule(218.5f, 29, 0, -1, 0, 0.3f);
+    EXPECT_EQ(odraz(), 1);
+    EXPECT_EQ(nahore->zasahy, 0);
+    EXPECT_EQ(k->zasahy, 1);
+}
+
+TEST_F(Odraz, CornerTable)
+{
+    struct { float x, y; int sx, sy, cekany_sx, cekany_sy; } rohy[] = {
+        {196, 41, 1, -1, -1, -1}, {196, 41, -1, 1, -1, -1}, {195, 42, 1, 1, -1, 1},     // top left
+        {197, 40, 1, 1, 1, -1},   {196, 41, 0, 1, 0, -1},                               //  dx > dy, dx <= dy
+        {241, 41, -1, -1, 1, -1}, {241, 41, 1, 1, 1, -1}, {241, 41, -1, 1, -1, -1},    // top right
+        {239, 46, -1, 1, 1, 1},
+        {196, 67, 1, 1, -1, 1},   {196, 67, -1, -1, -1, 1}, {196, 67, 1, -1, -1, -1},   // bottom left
+        {201, 62, 1, -1, 1, 1},
+        {241, 67, -1, 1, 1, 1},   {241, 67, 1, -1, 1, 1},   {241, 67, -1, -1, -1, 1},   // bottom right
+        {239, 68, -1, -1, 1, -1},
+        {196, 67, 0, -1, -1, 1},  {241, 67, 0, 1, 1, 1},    // straight: diagonal at angle 20
+    };
+    for (auto& r : rohy) {
+        OBJECT* b = koule(r.x, r.y, r.sx, r.sy, 0.2f, 0.3f);
+        int odrazil = 0;
+        EXPECT_EQ(odraz_body_k(k, b, &odrazil), ROH);
+        EXPECT_EQ(odrazil, 1);
+        EXPECT_EQ(b->smer_x, r.cekany_sx) << r.x << "," << r.y << " going " << r.sx << "," << r.sy;
+        EXPECT_EQ(b->smer_y, r.cekany_sy) << r.x << "," << r.y << " going " << r.sx << "," << r.sy;
+        EXPECT_EQ(b->posledni_kostka, 45);
+        EXPECT_FLOAT_EQ(b->x, r.x);   // the corner test does not move the ball
+        if (r.sx == 0 && r.y > 60) {   // lower corners only: speeds for angle 20
+            EXPECT_NEAR(b->rychlost_x, 0.35 * std::sin(20 * M_PI / 128), 1e-4);
+            EXPECT_NEAR(std::hypot(b->rychlost_x, b->rychlost_y), 0.35, 2e-4);
+        }
+        delete b;
+        kolo.pocet_kouli = 0;
+    }
+}
+
+TEST_F(Odraz, NoCornerContact)
+{
+    OBJECT* b = koule(0, 0);
+    int odrazil = 0;
+    float mimo[][2] = {{193, 38}, {218.5f, 54}, {190, 41}};   // too far from the corner, inside, beside
+    for (auto& m : mimo) {
+        b->x = m[0];
+        b->y = m[1];
+        EXPECT_EQ(odraz_body_k(k, b, &odrazil), 0);
+    }
+    b->x = 196;
+    b->y = 41;
+    for (int posledni : {7, -1}) {   // a recent bounce, or a red ball: contact without turning
+        b->posledni_kostka = posledni;
+        b->druh = posledni == -1 ? KOULE_RUDA : KOULE_SEDA;
+        EXPECT_EQ(odraz_body_k(k, b, &odrazil), ROH);
+    }
+    EXPECT_EQ(odrazil, 0);
+    EXPECT_EQ(b->smer_x, 1);
+    EXPECT_EQ(b->smer_y, 1);
+    b->druh = KOULE_SEDA;   // and through the tick: a straight ball into the lower-left corner
+    b->x = 196;
+    b->y = 67;
+    b->smer_x = 0;
+    b->smer_y = -1;
+    EXPECT_EQ(odraz(), 1);
+    EXPECT_EQ(k->zasahy, 0);
+    EXPECT_EQ(b->smer_x, -1);
+}
+
+class Strely : public Svet {
+protected:
+    int strely() { return odraz_str_od_kostek(kostka, POCET_KOSTEK, kolo.strely, kolo.pocet_strel); }
+    void index()
+    {
+        nas[NAS_PUSKA] = 1;
+        re_kostky(kostka, &POCET_KOSTEK);
+    }
+};
+
+TEST_F(Strely, ShotHitsTheRowAboveItAndIsUsedUp)
+{
+    KOSTKA* nahore = kostka_v(5, 1);               // row 0, y 10..30
+    KOSTKA* a = kostka_v(45, KOSTKA_DVA_ZASAHY);   // row 2, y 50..70
+    KOSTKA* seda = kostka_v(46, KOSTKA_SEDA);
+    index();
+    OBJECT* s = strela(220, 69);
+    EXPECT_EQ(strely(), 1);
+    EXPECT_EQ(s->druh, 0);
+    EXPECT_EQ(a->zasahy, 1);
+    EXPECT_EQ(strely(), 0);   // a dead shot tests nothing
+    OBJECT* t = strela(242, 65);   // touches both: only the first is hit
+    strela(260, 60);              // grey: the shot is lost, the brick unharmed
+    strela(220, 70.5f);           // looked up in row 2, but just below it
+    OBJECT* u = strela(220, 19.5f);   // near the ceiling: never tested
+    EXPECT_EQ(strely(), 1);
+    EXPECT_EQ(t->druh, 0);
+    EXPECT_EQ(a->zasahy, 0);
+    EXPECT_EQ(seda->zasahy, 1);
+    EXPECT_EQ(kolo.strely[3]->druh, 1);
+    EXPECT_EQ(u->druh, 1);
+    EXPECT_EQ(nahore->zasahy, 1);
+    EXPECT_EQ(zvuku(snd_brick), 3);
+    u->y = 20;   // from y 20 on, row 0 is looked up
+    EXPECT_EQ(strely(), 1);
+    EXPECT_EQ(nahore->zasahy, 0);
+}
+
+TEST_F(Strely, StaleRowIndexWhileTheGunIsOff)
+{
+    for (int c = 20; c < 25; c++) kostka_v(c, 1);   // row 1 at 0..4
+    for (int c = 45; c < 50; c++) kostka_v(c, 1);   // row 2 at 5..9
+    index();
+    nas[NAS_PUSKA] = 0;
+    kostka[0]->zasahy = 0;
+    re_kostky(kostka, &POCET_KOSTEK);   // row 2 now stands at 4..8, the index still says 5..9
+    OBJECT* s = strela(210, 65);   // under cell 45: out of the stale range
+    OBJECT* t = strela(250, 65);   // under cell 46, now at index 5
+    EXPECT_EQ(strely(), 1);
+    EXPECT_EQ(s->druh, 1);
+    EXPECT_EQ(t->druh, 0);
+    for (int i = 0; i < POCET_KOSTEK; i++) delete kostka[i];   // an index beyond the store is skipped
+    POCET_KOSTEK = 0;
+    EXPECT_EQ(strely(), 0);
+}

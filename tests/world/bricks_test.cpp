@@ -1,0 +1,47 @@
+// The brick store at the frame end: removal in order, scoring, the row index, the win test.
+#include "world_fixture.h"
+
+using Kostky = Svet;
+
+TEST_F(Kostky, DestroyedBricksAreScoredAndTheRestKeepTheirOrder)
+{
+    int druhy[] = {1, 5, 6, 7, 2, 8, 9, 10, 3};
+    for (int i = 0; i < 9; i++) kostka_v(40 + i, druhy[i]);
+    for (int i : {0, 1, 2, 3, 5, 6, 7}) kostka[i]->zasahy = 0;   // two side by side, grey included
+    re_kostky(kostka, &POCET_KOSTEK);
+    EXPECT_EQ(nas[NAS_SKORE], 10 + 10 + 20 + 20 + 20 + 20 + 50);
+    ASSERT_EQ(POCET_KOSTEK, 2);
+    EXPECT_EQ(kostka[0]->pozice, 44);
+    EXPECT_EQ(kostka[1]->pozice, 48);
+    re_kostky(kostka, &POCET_KOSTEK);   // nothing is scored twice
+    EXPECT_EQ(nas[NAS_SKORE], 150);
+}
+
+TEST_F(Kostky, RowIndexIsRebuiltOnlyWhileTheGunIsOn)
+{
+    for (int bunka : {3, 25, 27, 30, 430}) kostka_v(bunka, 1);
+    re_kostky(kostka, &POCET_KOSTEK);
+    EXPECT_EQ(nas[NAS_RADKY + 2], PRAZDNY_RADEK);
+    nas[NAS_PUSKA] = 1;
+    kostka[0]->zasahy = 0;
+    re_kostky(kostka, &POCET_KOSTEK);
+    int cekane[] = {PRAZDNY_RADEK, PRAZDNY_RADEK, 0, 2, PRAZDNY_RADEK};   // rows 0, 1 and 2
+    for (int i = 0; i < 5; i++) EXPECT_EQ(nas[NAS_RADKY + i], cekane[i]) << "entry " << i;
+    EXPECT_EQ(nas[NAS_RADKY + 42], 3);
+    EXPECT_EQ(nas[NAS_RADKY + 43], 3);
+}
+
+TEST_F(Kostky, RoundIsWonWhenOnlyGreyBricksOrNoneAreLeft)
+{
+    int stav = 0;
+    kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);
+    EXPECT_EQ(stav, STAV_VYHRA);
+    stav = 0;
+    kostka_v(10, KOSTKA_SEDA);
+    kostka_v(12, 4)->zasahy = 0;   // destroyed, but standing until the frame ends
+    kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);
+    EXPECT_EQ(stav, 0);
+    re_kostky(kostka, &POCET_KOSTEK);
+    kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);
+    EXPECT_EQ(stav, STAV_VYHRA);
+}

@@ -1,0 +1,148 @@
+// The paddle: the nine zones and their angles, the hanging-over rules, random ricochet, glue, the
+// refresh of the ball, and the paddle following the mouse.
+#include "world_fixture.h"
+
+#include "platform/platform.h"
+#include "world/paddle.h"
+
+#include <cmath>
+
+class Prkno : public Svet {
+protected:
+    // Lands a ball of diameter 12 at left edge x going (smer_x, smer_y), its bottom `hloubka` pixels
+    // below the paddle's top; whether it bounced.
+    bool dopad(float x, int smer_x, float hloubka = 0.5f, int smer_y = 1)
+    {
+        for (int i = 0; i < kolo.pocet_kouli; i++) delete kolo.koule[i];
+        kolo.pocet_kouli = 0;
+        koule(x, PRKNO_Y - 12 + hloubka, smer_x, smer_y, 0.9f, 0.1f);
+        int zvuky = zvuku(snd_paddle);
+        odraz_od_prkna(kolo.prkno, kolo.koule, kolo.pocet_kouli);
+        return zvuku(snd_paddle) > zvuky;
+    }
+    // It left with direction `smer` at `uhel` 256ths of a turn from the vertical, at speed hlavni_krok.
+    void odlet(int smer, int uhel, const char* kde)
+    {
+        const OBJECT* k = kolo.koule[0];
+        EXPECT_EQ(k->smer_x, smer) << kde;
+        EXPECT_EQ(k->smer_y, -1) << kde;
+        EXPECT_NEAR(k->rychlost_x, std::sin(uhel * M_PI / 128) * hlavni_krok, 1e-4) << kde;
+        EXPECT_NEAR(std::hypot(k->rychlost_x, k->rychlost_y), hlavni_krok, 2e-4) << kde;
+        EXPECT_FLOAT_EQ(k->y, PRKNO_Y - 12) << kde;
+    }
+};
+
+TEST_F(Prkno, ZoneBoundaries)
+{
+    prkno(100)->velikost = 90;   // u = 10: the boundaries fall on whole pixels
+    struct { float cx; int smer_x, smer, uhel; } presne[] = {
+        {110, 1, -1, 40},  {110, -1, -1, 40}, {110.5f, 1, -1, 30}, {120, 1, -1, 20},  {139.5f, 1, -1, 10},
+        {140, 1, 0, 0},    {150, -1, 0, 0},   {150.5f, 1, 1, 10},  {170, 1, 1, 20},   {180, 1, 1, 30},
+        {180.5f, -1, 1, 40}, {180.5f, 1, 1, 40},
+    };
+    for (auto& p : presne) {
+        ASSERT_TRUE(dopad(p.cx - 6, p.smer_x));
+        odlet(p.smer, p.uhel, ("centre " + std::to_string(p.cx)).c_str());
+    }
+    kolo.prkno->velikost = 80;   // the default paddle: boundaries at 8.89, 17.78, ... 71.11
+    float meze[] = {8.8f, 8.9f, 17.7f, 17.8f, 26.6f, 26.7f, 35.5f, 35.6f, 44.4f, 44.5f, 53.3f, 53.4f,
+                    62.2f, 62.3f, 71.1f, 71.2f};
+    int uhly[] = {-40, -30, -30, -20, -20, -10, -10, 0, 0, 10, 10, 20, 20, 30, 30, 40};
+    for (int i = 0; i < 16; i++) {
+        ASSERT_TRUE(dopad(100 + meze[i] - 6, 1));
+        odlet(uhly[i] > 0 ? 1 : uhly[i] < 0 ? -1 : 0, std::abs(uhly[i]), std::to_string(meze[i]).c_str());
+    }
+    EXPECT_TRUE(dopad(100 + 34, 1));   // centre px + 40: straight up
+    EXPECT_FLOAT_EQ(kolo.koule[0]->rychlost_x, 0);
+    EXPECT_TRUE(dopad(100 + 4, 1));    // centre px + 10: angle 30 to the left
+    odlet(-1, 30, "px + 4");
+    EXPECT_EQ(zvuku(snd_paddle), 12 + 16 + 2);
+}
+
+TEST_F(Prkno, OnlyTheTopTwoPixelsAndTheEndsTowardsTheMiddleCatch)
+{
+    float px = prkno(300)->x;
+    EXPECT_FALSE(dopad(px + 30, 1, 2.0f));     // 2 pixels in already: lost
+    EXPECT_FALSE(dopad(px + 30, 1, -0.01f));   // not down yet
+    EXPECT_TRUE(dopad(px + 30, 1, 1.9f));
+    struct { float x; int smer; bool odrazena; } konce[] = {
+        {px - 12, 1, true},   {px - 12.5f, 1, false}, {px - 11, -1, false}, {px - 6, -1, true},
+        {px + 80, -1, true},  {px + 80.5f, -1, false}, {px + 75, 1, false},  {px + 74, 1, true},
+    };
+    for (auto& p : konce) EXPECT_EQ(dopad(p.x, p.smer), p.odrazena) << "px + " << p.x - px << " going " << p.smer;
+}
+
+TEST_F(Prkno, RandomRicochetDrawsTheAngleAndSideWithRand)
+{
+    prkno(300);
+    nas[NAS_NAHODNY_ODRAZ] = 1;
+    bool videno[5] = {};
+    for (unsigned seed = 1; seed <= 60; seed++) {
+        std::srand(seed);
+        int uhel = 10 * (std::rand() % 5), smer = uhel == 0 ? 0 : std::rand() % 2 == 0 ? 1 : -1;
+        std::srand(seed);
+        ASSERT_TRUE(dopad(334, 1));
+        odlet(smer, uhel, "ricochet");
+        videno[uhel / 10] = true;
+    }
+    for (bool v : videno) EXPECT_TRUE(v);
+}
+
+TEST_F(Prkno, GlueRefreshAndRestingBalls)
+{
+    float px = prkno(300)->x;
+    nas[NAS_LEPIDLO] = 1;
+    struct { float x; int smer; float posun; } lepi[] = {
+        {px + 30, 1, 30}, {px - 8, 1, 5}, {px + 75, -1, 60}, {px + 60, -1, 60}, {px + 5, 1, 5},
+    };
+    for (auto& p : lepi) {
+        EXPECT_FALSE(dopad(p.x, p.smer));
+        EXPECT_FALSE(kolo.koule[0]->aktivni);
+        EXPECT_FLOAT_EQ(kolo.koule[0]->posun, p.posun) << "px + " << p.x - px;
+    }
+    EXPECT_EQ(zvuku(snd_paddle), 0);
+    EXPECT_TRUE(dopad(px + 30, 1, 0.5f, -1));   // a rising ball is bounced, not caught
+    ASSERT_FALSE(dopad(px + 5, 1));
+    OBJECT* k = kolo.koule[0];   // resting: steered and refreshed at every tick, never bounced
+    nas[NAS_DRUH_KOULE] = KOULE_MODRA;
+    nas[NAS_PRUMER] = 16;
+    k->x = px + 60;
+    k->smer_x = -1;
+    odraz_od_prkna(kolo.prkno, kolo.koule, kolo.pocet_kouli);
+    EXPECT_EQ(k->smer_x, 1);
+    EXPECT_EQ(k->druh, KOULE_MODRA);
+    EXPECT_EQ(k->velikost, 16);
+    EXPECT_EQ(k->obrazek, obr(33));
+    EXPECT_FALSE(k->aktivni);
+}
+
+TEST_F(Prkno, SpeedAfterABounceIsTheStepLengthWhateverItWas)
+{
+    prkno(300);
+    for (float krok : {0.35f, 0.6f, 0.95f, 0.25f}) {
+        hlavni_krok = krok;
+        for (float cx = 1; cx < 80; cx += 4.5f) {
+            ASSERT_TRUE(dopad(300 + cx - 6, 1));
+            EXPECT_NEAR(std::hypot(kolo.koule[0]->rychlost_x, kolo.koule[0]->rychlost_y), krok, 2e-4);
+        }
+    }
+}
+
+TEST_F(Prkno, PaddleFollowsTheMouseAndTakesNewWidthAndColour)
+{
+    OBJECT* p = prkno(300);
+    kolo.pusky[0] = novy_object(bmp_gun_right, 0, 552, 0, 0, 0, 0, 0, 2, 0);
+    kolo.pusky[1] = novy_object(bmp_gun_left, 0, 552, 0, 0, 0, 0, 0, 1, 0);
+    kolo.pocet_pusek = 2;
+    nas[NAS_SIRKA_PRKNA] = 120;
+    nas[NAS_DRUH_KOULE] = KOULE_RUDA;
+    re_prkno(p, kolo.pusky, kolo.pocet_pusek, 500);
+    EXPECT_FLOAT_EQ(p->x, 500);
+    EXPECT_EQ(p->velikost, 120);
+    EXPECT_EQ(p->obrazek, obr(64));
+    EXPECT_FLOAT_EQ(kolo.pusky[1]->x, 500);
+    EXPECT_FLOAT_EQ(kolo.pusky[0]->x, 500 + 120 - 10);
+    hl_mys(790, 0, -1);   // the mouse is held so that the paddle stays off the right wall
+    EXPECT_EQ(mys_x, 790 - 120);
+    EXPECT_EQ(mys_y, 500);
+}

@@ -1,0 +1,55 @@
+// The game speed: the value of each minute, the ramp once a minute, and speed bonuses against both.
+#include "world_fixture.h"
+
+#include "world/bonus_effects.h"
+#include "world/speed.h"
+
+using Rychlost = Svet;
+
+TEST_F(Rychlost, MinuteValuesAndTheRamp)
+{
+    const float cekane[] = {0.35f, 0.40f, 0.45f, 0.50f, 0.55f, 0.60f, 0.65f, 0.70f, 0.75f, 0.80f, 0.85f, 0.9f, 0.9f};
+    for (int m = 0; m < 13; m++) {
+        minuty = m;
+        srovnat_rychlost();
+        EXPECT_FLOAT_EQ(hlavni_krok, cekane[m]) << "minute " << m;
+    }
+    hlavni_krok = 0.35f;
+    for (int m = 1; m <= 10; m++) {   // one step a minute
+        EXPECT_EQ(zmena_rychlosti(m), m);
+        EXPECT_NEAR(hlavni_krok, 0.35 + 0.05 * m, 1e-6) << "minute " << m;
+    }
+    hlavni_krok = 0.25f;   // after a slowdown at minute 5: one step only, never a jump
+    zmena_rychlosti(5);
+    EXPECT_NEAR(hlavni_krok, 0.30, 1e-6);
+    hlavni_krok = 0.62f;   // above the minute's value, or minute 0: left alone
+    zmena_rychlosti(4);
+    zmena_rychlosti(0);
+    EXPECT_FLOAT_EQ(hlavni_krok, 0.62f);
+    minuty = -2;   // a clock from a damaged saved game has no value: the speed stays
+    srovnat_rychlost();
+    zmena_rychlosti(-2);
+    EXPECT_FLOAT_EQ(hlavni_krok, 0.62f);
+
+    hlavni_krok = 0.85f;   // "game speed +" above the maximum, then minute 11
+    kapsle(11, 0, 0)->aktivni = true;
+    int stav = 0;
+    menit_nastaveni(kolo.bonusy, kolo.pocet_bonusu, &stav);
+    EXPECT_NEAR(hlavni_krok, 0.95, 1e-6);
+    zmena_rychlosti(11);
+    EXPECT_EQ(hlavni_krok, 0.9f);
+}
+
+TEST_F(Rychlost, TheTickRampsTheSpeedWhenTheMinuteChanges)
+{
+    ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
+    kostka_v(0, 1);
+    tik_kola(&kolo, false, 300, nullptr);
+    EXPECT_FLOAT_EQ(hlavni_krok, 0.35f);
+    hl_posun_cas(600 * 60);   // the play clock reaches 1:00 (its minute has 59 seconds)
+    EXPECT_EQ(minuty, 1);
+    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300, nullptr);
+    EXPECT_EQ(kolo.posledni_minuta, 1);
+    EXPECT_NEAR(hlavni_krok, 0.40, 1e-6);
+}

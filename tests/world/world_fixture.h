@@ -1,0 +1,70 @@
+// The playfield for tests: the headless driver, the stand-in datafile, a fresh round state, and
+// helpers that put balls, bricks, capsules and shots exactly where a case needs them.
+#pragma once
+#include <gtest/gtest.h>
+
+#include "platform/headless.h"
+#include "shell/globals.h"
+#include "shell/resources.h"
+#include "support/fake_data.h"
+#include "world/bricks.h"
+#include "world/round.h"
+
+#include <cstdlib>
+
+class Svet : public ::testing::Test {
+protected:
+    KOLO kolo{};
+
+    void SetUp() override
+    {
+        hl_start(nullptr);
+        zaloz_falesna_data();
+        MOD_HRY = 1;
+        for (int& n : nas) n = 0;
+        nastav(3, 0, 0, KOULE_SEDA, ZAKLADNI_PRUMER, ZAKLADNI_SIRKA, 0, 0);
+        smaz_index_radku();
+        mini_krok = hlavni_krok = 0.35f;
+        maxi_krok = 0.9f;
+        POCET_KOSTEK = 0;
+        std::srand(1);
+    }
+    void TearDown() override
+    {
+        uvolni_kolo(&kolo);
+        zrus_falesna_data();
+        hl_reset();
+    }
+
+    OBJECT* prkno(float x = 300)
+    {
+        return kolo.prkno = novy_object(res_prkno(nas[NAS_DRUH_KOULE], nas[NAS_SIRKA_PRKNA]), x, PRKNO_Y,
+                                        nas[NAS_SIRKA_PRKNA], 0, 0, 0, 0, nas[NAS_DRUH_KOULE], 1);
+    }
+    // A ball of the current kind and size, in flight unless said otherwise, with no brick remembered.
+    OBJECT* koule(float x, float y, int smer_x = 1, int smer_y = 1, float rx = 0.2f, float ry = 0.3f,
+                  bool letici = true)
+    {
+        OBJECT* o = novy_object(res_koule(nas[NAS_DRUH_KOULE], nas[NAS_PRUMER]), x, y, nas[NAS_PRUMER], rx, ry,
+                                smer_x, smer_y, nas[NAS_DRUH_KOULE], letici);
+        o->posledni_kostka = -1;
+        return kolo.koule[kolo.pocet_kouli++] = o;
+    }
+    // A brick in a grid cell as the loader makes it; add them in ascending cell order.
+    KOSTKA* kostka_v(int bunka, int druh, int bonus = 0)
+    {
+        int zasahy = druh == KOSTKA_PET_ZASAHU ? 5 : druh == KOSTKA_DVA_ZASAHY ? 2 : 1;
+        KOSTKA* k = nova_kostka(10 + 39 * (bunka % 20), 10 + 20 * (bunka / 20), druh, zasahy, bunka);
+        k->bonus = bonus;
+        return kostka[POCET_KOSTEK++] = k;
+    }
+    OBJECT* kapsle(int bonus, float x, float y)
+    {
+        return kolo.bonusy[kolo.pocet_bonusu++] = novy_object(bonus - 1, x, y, 0, 0, 0.4f, 0, 1, bonus, 0);
+    }
+    OBJECT* strela(float x, float y)
+    {
+        return kolo.strely[kolo.pocet_strel++] = novy_object(bmp_shot, x, y, 0, 0, 0.4f, 0, -1, 1, 1);
+    }
+    static int zvuku(int pozice) { return hl_pocet(HL_SAMPLE, pozice); }
+};
