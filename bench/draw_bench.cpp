@@ -70,17 +70,23 @@ void snimek_spinavy(SCENA* s)
     pis_texty(7, 3, s->base.get(), s->scene.get());
 }
 
-// The same picture composed whole and copied whole to the screen.
+// The same picture drawn from nothing, as a game without retained bitmaps would draw each frame: the
+// frame and status bar, every brick, every object, the status values, and the whole screen copied.
 void snimek_cely(SCENA* s)
 {
     KOLO& k = s->k;
     BITMAP* c = s->cela.get();
-    blit(s->scene.get(), c, 0, 0, 0, 0, 800, 600);
+    kresli_pozadi_kola(POZADI_HRA, "Odraz", c);
+    zakresli_kostky(kostka, POCET_KOSTEK, c);
     draw_sprite(c, k.prkno->obrazek, int(k.prkno->x), int(k.prkno->y));
     OBJECT** seznamy[4] = {k.pusky, k.koule, k.strely, k.bonusy};
     int pocty[4] = {k.pocet_pusek, k.pocet_kouli, k.pocet_strel, k.pocet_bonusu};
     for (int l = 0; l < 4; l++)
         for (int i = 0; i < pocty[l]; i++) draw_sprite(c, seznamy[l][i]->obrazek, int(seznamy[l][i]->x), int(seznamy[l][i]->y));
+    textprintf_right_ex(c, font, 140, 582, BARVA_1, -1, "%d", nas[1]);
+    textprintf_right_ex(c, font, 260, 582, BARVA_1, -1, "%d", nas[0]);
+    textprintf_right_ex(c, font, 400, 582, BARVA_1, -1, "%d", LEVEL);
+    textprintf_right_ex(c, font, 570, 582, BARVA_1, -1, "%s", "03:07");
     blit(c, screen, 0, 0, 0, 0, 800, 600);
 }
 

@@ -5,11 +5,13 @@
 #include "platform/platform.h"
 #include "shell/globals.h"
 #include "shell/resources.h"
+#include "ui/memory_blit.h"
 #include "ui/text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 // Covers the old and the new picture with a pixel to spare. A ball or paddle whose sprite grew since
 // the last frame is covered at its new size too, so that no part of it waits a frame for the screen.
@@ -24,10 +26,10 @@ void spocti_souradnice(const OBJECT* o, int* sirka, int* vyska, int* vlevo, int*
 
 void kresli_pozadi(int sirka, int vyska, int vlevo, int nahore, BITMAP* zdroj, BITMAP* cil)
 {
-    blit(zdroj, cil, vlevo, nahore, vlevo, nahore, sirka, vyska);
+    kopiruj_obdelnik(zdroj, cil, vlevo, nahore, sirka, vyska);
 }
 
-void kresli_object(const OBJECT* o, BITMAP* cil) { draw_sprite(cil, o->obrazek, int(o->x), int(o->y)); }
+void kresli_object(const OBJECT* o, BITMAP* cil) { kresli_masku(cil, o->obrazek, int(o->x), int(o->y)); }
 
 void kresli_na_screen(int sirka, int vyska, int vlevo, int nahore, BITMAP* zdroj)
 {
@@ -51,8 +53,12 @@ static void ramecek(BITMAP* cil)
     blit(k, cil, 40, 40, 790, 590, 10, 10);
 }
 
+// The status values as last printed into the scene; a redrawn status bar has none of them.
+static char ukazane_hodnoty[4][32];
+
 static void stavovy_radek(const char* autor, BITMAP* cil)
 {
+    for (auto& h : ukazane_hodnoty) h[0] = 0;
     BITMAP* b = obr(bmp_bar_pieces);
     for (int x = 0; x <= 750; x += 50) {
         int s = x == 0 ? 0 : x == 750 ? 50 : 25;
@@ -95,6 +101,7 @@ void format_hodin(char* buf, int velikost, int min, int sek)
 }
 
 // The four status values: score, lives, level, time; "Test" for the first three while trying a level.
+// A value that reads as it did in the last frame is already on the screen and is left alone.
 void pis_texty(int sek, int min, BITMAP* base_bmp, BITMAP* scene_bmp)
 {
     struct POLE {
@@ -110,6 +117,8 @@ void pis_texty(int sek, int min, BITMAP* base_bmp, BITMAP* scene_bmp)
     format_hodin(texty[3], 32, min, sek);
     for (int i = 0; i < 4; i++) {
         const POLE& p = POLE_STAVU[i];
+        if (std::strcmp(texty[i], ukazane_hodnoty[i]) == 0) continue;
+        std::strcpy(ukazane_hodnoty[i], texty[i]);
         blit(base_bmp, scene_bmp, p.vlevo, RADEK_STAVU, p.vlevo, RADEK_STAVU, p.sirka, 20);
         textprintf_right_ex(scene_bmp, font, p.vpravo, 582, BARVA_1, -1, "%s", texty[i]);
         acquire_screen();
@@ -168,7 +177,7 @@ void draw_all(OBJECT* prkno, OBJECT** pusky, int pocet_pusek, OBJECT** koule, in
     acquire_bitmap(scene_bmp);
     for (int i = 0; i < pocet_kostek; i++) {
         const KOSTKA* k = kostky[i];
-        if (k->zasahy == 0) blit(base_bmp, scene_bmp, k->x, k->y, k->x, k->y, k->obrazek->w, k->obrazek->h);
+        if (k->zasahy == 0) kopiruj_obdelnik(base_bmp, scene_bmp, k->x, k->y, k->obrazek->w, k->obrazek->h);
     }
     release_bitmap(scene_bmp);
 
