@@ -311,3 +311,22 @@ TEST_F(Hra, MissingNextLevelIsAWinAndRoundsDoNotDeepenTheStack)
     ASSERT_NE(hloubka_1, 0u);
     EXPECT_EQ(hloubka_1, hloubka_40);
 }
+
+TEST_F(Hra, EscHeldAsTheRoundEndsDoesNotOpenTheMenu)
+{
+    uroven(1, {{5, 10}});   // grey only: won at the first tick, and no level 2: the game is won
+    HRAC h;
+    bool menu_ve_hre = false, vyhra = false;
+    auto esc = [&](long long) {
+        hl_drz(KEY_ESC, !vyhra);
+        if (hrane_kolo && ukazuje_menu()) menu_ve_hre = true;
+        if (!vyhra && ukazuje_nadpis("GRATULUJI VÍTĚZÍTE")) {
+            vyhra = true;
+            hl_drz(KEY_ESC, false);
+            hl_stisk(KEY_SPACE, ' ');
+        }
+    };
+    EXPECT_EQ(hraj(&h, esc), STAV_KONEC);
+    EXPECT_TRUE(vyhra);
+    EXPECT_FALSE(menu_ve_hre);
+}

@@ -149,3 +149,38 @@ TEST_F(Program, StartUpFailuresEndCleanly)
         hl_reset();
     }
 }
+
+TEST_F(Program, DatafileWithMissingOrWrongEntriesIsRefused)
+{
+    DATAFILE* d = load_datafile(ODRAZ_RUN_DIR "/odraz.dat");
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(katalog_v_poradku(d));
+    DATAFILE kopie[POCET_ZDROJU + 1];
+    auto obnov = [&] {
+        for (int i = 0; i <= POCET_ZDROJU; i++) kopie[i] = d[i];
+    };
+    obnov();
+    kopie[70].type = DAT_END;                       // only 70 entries
+    EXPECT_FALSE(katalog_v_poradku(kopie));
+    obnov();
+    kopie[fnt_main] = d[bmp_button];                // a picture where the font belongs
+    EXPECT_FALSE(katalog_v_poradku(kopie));
+    obnov();
+    kopie[snd_wall] = d[bmp_shot];                  // a picture where a sound belongs
+    EXPECT_FALSE(katalog_v_poradku(kopie));
+    obnov();
+    kopie[bmp_ball_grey_8 + 4] = d[bmp_ball_grey_8];   // a ball of the wrong size
+    EXPECT_FALSE(katalog_v_poradku(kopie));
+    obnov();
+    kopie[55] = d[snd_click];                       // the unused place may hold anything
+    EXPECT_TRUE(katalog_v_poradku(kopie));
+    EXPECT_FALSE(katalog_v_poradku(nullptr));
+    unload_datafile(d);
+
+    PISKOVISTE p;   // a datafile cut short
+    std::string cely = precti_bajty(ODRAZ_RUN_DIR "/odraz.dat");
+    zapis_bajty("odraz.dat", cely.substr(0, cely.size() / 2));
+    EXPECT_EQ(hlavni(), 0);
+    EXPECT_EQ(data, nullptr);
+    EXPECT_FALSE(std::filesystem::exists("setdat.ddt"));
+}
