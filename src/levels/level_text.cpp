@@ -96,7 +96,6 @@ bool cti_radek(const RADEK& r, CTENI_TEXTU* c)
     if (jen_mezery(r.s, r.n) || r.s[0] == '#') return true;
     if (zacina_autorem(r)) {
         if (c->autor) return chyba_na(c->chyba, r.cislo, 1, "a second author line");
-        if (c->radku_mrizky > 0) return chyba_na(c->chyba, r.cislo, 1, "the author line must come before the rows");
         return cti_autora(r, c);
     }
     if (!c->autor) return chyba_na(c->chyba, r.cislo, 1, "expected \"author: <name>\" before the rows");

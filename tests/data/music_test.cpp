@@ -1,13 +1,95 @@
 // The music: the MIDI pieces in Midi/ load, last one to two minutes and use only instruments that the
 // patch set has; patches.dat maps every program and drum they use to the right freepats patch.
+#include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <set>
 #include <sstream>
+#include <string>
+#include <vector>
 
-#include "data/data_support.h"
+#include "platform/headless.h"
 
 namespace {
+
+// What a piece of music contains, read from the track data of a loaded MIDI.
+struct MIDI_OBSAH {
+    bool v_poradku = false;                 // every track parsed to its end
+    double sekund = 0;                      // playing time up to the last event
+    std::map<int, std::set<int>> programy;  // channel (0-based) -> programs set on it
+    std::set<int> kanaly_s_notami;
+    std::set<int> noty_bici;                // notes played on channel 10
+    int nejvyssi_hlasitost = 0;             // highest note velocity
+};
+
+// Reads the tracks of `m`: delta times, running status, meta and system exclusive events, tempo changes.
+MIDI_OBSAH precti_midi(const MIDI* m)
+{
+    MIDI_OBSAH o;
+    if (!m || m->divisions <= 0) return o;
+    std::map<long, int> tempa;   // tick -> microseconds per quarter note
+    long posledni = 0;
+    for (const auto& stopa : m->track) {
+        if (!stopa.data) continue;
+        const unsigned char* d = stopa.data;
+        const long n = stopa.len;
+        long i = 0, tik = 0;
+        int status = 0;
+        auto cti_delku = [&](long& hodnota) {
+            hodnota = 0;
+            for (int k = 0; k < 4 && i < n; k++) {
+                hodnota = (hodnota << 7) | (d[i] & 0x7F);
+                if (!(d[i++] & 0x80)) return true;
+            }
+            return false;
+        };
+        bool konec = false;
+        while (i < n && !konec) {
+            long delta, delka;
+            if (!cti_delku(delta) || i >= n) return o;
+            tik += delta;
+            int s = d[i];
+            if (s & 0x80) i++;
+            else if (status) s = status;
+            else return o;
+            if (s == 0xFF || s == 0xF0 || s == 0xF7) {   // meta and system exclusive events
+                int typ = s == 0xFF && i < n ? d[i++] : 0;
+                if (!cti_delku(delka) || i + delka > n) return o;
+                if (typ == 0x51 && delka == 3) tempa[tik] = (d[i] << 16) | (d[i + 1] << 8) | d[i + 2];
+                konec = typ == 0x2F;
+                i += delka;
+                continue;
+            }
+            status = s;
+            int druh = s & 0xF0, kanal = s & 0x0F;
+            int bajtu = (druh == 0xC0 || druh == 0xD0) ? 1 : 2;
+            if (i + bajtu > n) return o;
+            if (druh == 0xC0) o.programy[kanal].insert(d[i]);
+            if (druh == 0x90 && d[i + 1] > 0) {
+                o.kanaly_s_notami.insert(kanal);
+                if (kanal == 9) o.noty_bici.insert(d[i]);
+                o.nejvyssi_hlasitost = std::max(o.nejvyssi_hlasitost, int(d[i + 1]));
+            }
+            i += bajtu;
+        }
+        if (!konec) return o;
+        posledni = std::max(posledni, tik);
+    }
+    long tik = 0;   // playing time: walk the tempo changes up to the last tick
+    int tempo = 500000;
+    for (const auto& [kdy, t] : tempa) {
+        if (kdy >= posledni) break;
+        o.sekund += double(kdy - tik) * tempo / 1e6 / m->divisions;
+        tik = kdy;
+        tempo = t;
+    }
+    o.sekund += double(posledni - tik) * tempo / 1e6 / m->divisions;
+    o.v_poradku = true;
+    return o;
+}
 
 constexpr int POCET_SKLADEB = 3;
 
@@ -18,178 +100,114 @@ const std::set<int> PROGRAMY_FREEPATS = {0,  1,  2,  4,  5,  6,  7,  8,  9,  13,
 
 bool buben_freepats(int nota) { return (nota >= 25 && nota <= 27) || (nota >= 31 && nota <= 72); }
 
-struct midi_pryc {
-    void operator()(MIDI* m) const { destroy_midi(m); }
-};
-using midi_ptr = std::unique_ptr<MIDI, midi_pryc>;
-
-midi_ptr nahraj_skladbu(int k)
-{
-    return midi_ptr(load_midi(v_behu("Midi/midi" + std::to_string(k) + ".mid").c_str()));
-}
-
+// Each piece as the library's loader reads it, and what it contains.
 class Music : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { data_allegro(); }
+    std::vector<MIDI_OBSAH> skladby;
+    void SetUp() override
+    {
+        hl_start(nullptr);
+        for (int k = 1; k <= POCET_SKLADEB; k++) {
+            std::string cesta = ODRAZ_RUN_DIR "/Midi/midi" + std::to_string(k) + ".mid";
+            MIDI* m = load_midi(cesta.c_str());
+            ASSERT_NE(nullptr, m) << "load_midi refuses " << cesta;
+            skladby.push_back(precti_midi(m));
+            destroy_midi(m);
+        }
+    }
+    void TearDown() override { hl_konec(); }
 };
 
-TEST_F(Music, PiecesLoadWithTheLibrarysLoader)
-{
-    for (int k = 1; k <= POCET_SKLADEB; k++) {
-        midi_ptr m = nahraj_skladbu(k);
-        ASSERT_NE(m, nullptr) << "Midi/midi" << k << ".mid";
-        EXPECT_TRUE(precti_midi(m.get()).v_poradku) << "piece " << k;
-    }
-}
+}  // namespace
 
-TEST_F(Music, PiecesLastOneToTwoMinutes)
+TEST_F(Music, PiecesLastOneToTwoMinutesWithFreepatsInstruments)
 {
     for (int k = 1; k <= POCET_SKLADEB; k++) {
-        midi_ptr m = nahraj_skladbu(k);
-        ASSERT_NE(m, nullptr);
-        double s = precti_midi(m.get()).sekund;
-        EXPECT_GE(s, 60.0) << "piece " << k;
-        EXPECT_LE(s, 120.0) << "piece " << k;
-    }
-}
-
-TEST_F(Music, PiecesUseOnlyInstrumentsOfThePatchSet)
-{
-    for (int k = 1; k <= POCET_SKLADEB; k++) {
-        midi_ptr m = nahraj_skladbu(k);
-        ASSERT_NE(m, nullptr);
-        MIDI_OBSAH o = precti_midi(m.get());
+        const MIDI_OBSAH& o = skladby[k - 1];
+        SCOPED_TRACE("piece " + std::to_string(k));
+        ASSERT_TRUE(o.v_poradku);
+        EXPECT_GE(o.sekund, 60.0);
+        EXPECT_LE(o.sekund, 120.0);
         for (int kanal : o.kanaly_s_notami) {
             if (kanal == 9) continue;
-            ASSERT_TRUE(o.programy.count(kanal)) << "piece " << k << " plays channel " << kanal + 1 << " with no program";
-            for (int p : o.programy[kanal]) EXPECT_TRUE(PROGRAMY_FREEPATS.count(p)) << "piece " << k << " program " << p;
+            ASSERT_TRUE(o.programy.count(kanal)) << "channel " << kanal + 1 << " plays with no program";
+            for (int p : o.programy.at(kanal)) EXPECT_TRUE(PROGRAMY_FREEPATS.count(p)) << "program " << p;
         }
-        for (int n : o.noty_bici) EXPECT_TRUE(buben_freepats(n)) << "piece " << k << " drum note " << n;
-        EXPECT_LE(o.nejvyssi_hlasitost, 120) << "piece " << k << " leaves no room for the effects";
+        for (int n : o.noty_bici) EXPECT_TRUE(buben_freepats(n)) << "drum note " << n;
+        EXPECT_LE(o.nejvyssi_hlasitost, 120) << "no room left for the effects";
     }
 }
 
-TEST_F(Music, PiecesSoundDifferent)
+TEST_F(Music, PatchSetMapsEveryUsedInstrumentToItsFreepatsPatch)
 {
-    std::set<std::set<int>> sestavy;
-    for (int k = 1; k <= POCET_SKLADEB; k++) {
-        midi_ptr m = nahraj_skladbu(k);
-        ASSERT_NE(m, nullptr);
-        std::set<int> programy;
-        for (const auto& [kanal, p] : precti_midi(m.get()).programy) programy.insert(p.begin(), p.end());
-        sestavy.insert(programy);
+    DATAFILE* d = load_datafile(ODRAZ_RUN_DIR "/patches.dat");
+    ASSERT_NE(d, nullptr) << "cannot load patches.dat";
+    std::set<std::string> patche;
+    std::string index;
+    for (DATAFILE* o = d; o->type != DAT_END; o++) {
+        std::string jmeno = get_datafile_property(o, DAT_ID('N', 'A', 'M', 'E'));
+        if (o->type == DAT_ID('P', 'A', 'T', ' ')) patche.insert(jmeno);
+        if (jmeno == "default_cfg") index.assign(static_cast<const char*>(o->dat), size_t(o->size));
     }
-    EXPECT_EQ(int(sestavy.size()), POCET_SKLADEB) << "two pieces use the same band";
+    unload_datafile(d);
+    ASSERT_FALSE(index.empty()) << "patches.dat carries no index";
+
+    // The index read as the library reads it: instruments numbered from 1, drums by MIDI note after the
+    // line with `begin_multipatch`.
+    std::map<int, std::string> nastroje, bubny;
+    std::istringstream in(index);
+    bool jsou_bubny = false;
+    for (std::string radek; std::getline(in, radek);) {
+        std::istringstream r(radek.substr(0, radek.find('#')));
+        std::string cislo, soubor;
+        if (!(r >> cislo >> soubor) || cislo.find_first_not_of("0123456789") != std::string::npos) continue;
+        if (soubor == "begin_multipatch") jsou_bubny = true;
+        else if (jsou_bubny) bubny[std::stoi(cislo)] = soubor;
+        else nastroje[std::stoi(cislo) - 1] = soubor;
+    }
+
+    // freepats names every patch after the 0-based program or note it stands for: "080_Square_Wave.pat"
+    // (after the folder, if any)
+    auto ocekavej_patch = [&](std::map<int, std::string>& mapa, int cislo, const char* co) {
+        ASSERT_TRUE(mapa.count(cislo)) << "no patch for " << co << " " << cislo;
+        const std::string& cesta = mapa[cislo];
+        EXPECT_EQ(cislo, std::atoi(cesta.c_str() + cesta.rfind('/') + 1)) << co << " " << cislo << " would play " << cesta;
+        EXPECT_TRUE(patche.count(cesta)) << cesta << " is not packed";
+    };
+    for (const MIDI_OBSAH& o : skladby) {
+        for (const auto& [kanal, programy] : o.programy)
+            for (int p : programy)
+                if (kanal != 9) ocekavej_patch(nastroje, p, "program");
+        for (int n : o.noty_bici) ocekavej_patch(bubny, n, "drum note");
+    }
 }
 
-// --- the reader the tests above rely on ---------------------------------------------------------
-
-struct rucni_midi {
-    MIDI m{};
-    std::vector<std::vector<unsigned char>> stopy;
-    explicit rucni_midi(std::vector<std::vector<unsigned char>> s) : stopy(std::move(s))
-    {
+// The reader the tests above rely on, on tracks made by hand.
+TEST(MidiReader, MeasuresTimeAcrossTempoChangesAndRefusesTruncatedTracks)
+{
+    auto precti = [](std::vector<std::vector<unsigned char>> stopy) {
+        MIDI m{};
         m.divisions = 480;
         for (size_t i = 0; i < stopy.size(); i++) {
             m.track[i].data = stopy[i].data();
             m.track[i].len = int(stopy[i].size());
         }
-    }
-};
-
-TEST(MidiReader, MeasuresTimeAcrossTempoChangesAndRunningStatus)
-{
+        return precti_midi(&m);
+    };
     // 2 beats at 120 per minute (1 s), then a change to 60 per minute and 2 beats more (2 s).
-    rucni_midi r({{0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,            // 500000 us a beat
-                   0x87, 0x40, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40,      // at 960 ticks: 1000000 us a beat
-                   0x87, 0x40, 0xFF, 0x2F, 0x00},
-                  {0x00, 0xC0, 0x50, 0x00, 0x90, 0x45, 0x64, 0x83, 0x60, 0x45, 0x00,  // running status note off
-                   0x00, 0xF0, 0x02, 0x7E, 0xF7, 0x00, 0x99, 0x24, 0x70, 0x00, 0xFF, 0x2F, 0x00}});
-    MIDI_OBSAH o = precti_midi(&r.m);
+    MIDI_OBSAH o = precti({{0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20,         // 500000 us a beat
+                            0x87, 0x40, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40,   // at 960 ticks: 1000000 us a beat
+                            0x87, 0x40, 0xFF, 0x2F, 0x00},
+                           {0x00, 0xC0, 0x50, 0x00, 0x90, 0x45, 0x64, 0x83, 0x60, 0x45, 0x00,   // running status
+                            0x00, 0xF0, 0x02, 0x7E, 0xF7, 0x00, 0x99, 0x24, 0x70, 0x00, 0xFF, 0x2F, 0x00}});
     ASSERT_TRUE(o.v_poradku);
     EXPECT_NEAR(o.sekund, 3.0, 1e-9);
     EXPECT_EQ(o.programy[0], std::set<int>{0x50});
     EXPECT_EQ(o.noty_bici, std::set<int>{0x24});
     EXPECT_EQ(o.nejvyssi_hlasitost, 0x70);
-}
 
-TEST(MidiReader, RejectsTruncatedTracks)
-{
-    rucni_midi bez_konce({{0x00, 0x90, 0x45, 0x64, 0x60, 0x80}});
-    EXPECT_FALSE(precti_midi(&bez_konce.m).v_poradku);
-    rucni_midi useknuta_meta({{0x00, 0xFF, 0x51, 0x03, 0x07}});
-    EXPECT_FALSE(precti_midi(&useknuta_meta.m).v_poradku);
-    rucni_midi bez_statusu({{0x00, 0x45, 0x64, 0x00, 0xFF, 0x2F, 0x00}});
-    EXPECT_FALSE(precti_midi(&bez_statusu.m).v_poradku);
+    EXPECT_FALSE(precti({{0x00, 0x90, 0x45, 0x64, 0x60, 0x80}}).v_poradku) << "no end of track";
+    EXPECT_FALSE(precti({{0x00, 0xFF, 0x51, 0x03, 0x07}}).v_poradku) << "meta event cut short";
+    EXPECT_FALSE(precti({{0x00, 0x45, 0x64, 0x00, 0xFF, 0x2F, 0x00}}).v_poradku) << "data before any status";
     EXPECT_FALSE(precti_midi(nullptr).v_poradku);
 }
-
-// --- the patch set ------------------------------------------------------------------------------
-
-// The index inside patches.dat, read the way DIGMID reads it: instruments numbered from 1, drums after
-// the line with `begin_multipatch`, by MIDI note.
-struct index_patchu {
-    std::map<int, std::string> nastroje, bubny;
-};
-
-index_patchu precti_index(const char* text, long delka)
-{
-    index_patchu ix;
-    std::istringstream in(std::string(text, size_t(delka)));
-    std::string radek;
-    bool bubny = false;
-    while (std::getline(in, radek)) {
-        std::istringstream r(radek.substr(0, radek.find('#')));
-        std::string cislo, soubor;
-        if (!(r >> cislo >> soubor) || cislo.find_first_not_of("0123456789") != std::string::npos) continue;
-        if (soubor == "begin_multipatch") {
-            bubny = true;
-            continue;
-        }
-        if (bubny) ix.bubny[std::stoi(cislo)] = soubor;
-        else ix.nastroje[std::stoi(cislo) - 1] = soubor;
-    }
-    return ix;
-}
-
-TEST_F(Music, PatchSetMapsEveryUsedInstrumentToItsFreepatsPatch)
-{
-    DATAFILE* d = load_datafile(v_behu("patches.dat").c_str());
-    ASSERT_NE(d, nullptr) << "cannot load " << v_behu("patches.dat");
-    std::set<std::string> patche;
-    const DATAFILE* index = nullptr;
-    for (DATAFILE* o = d; o->type != DAT_END; o++) {
-        std::string jmeno = get_datafile_property(o, DAT_ID('N', 'A', 'M', 'E'));
-        if (o->type == DAT_ID('P', 'A', 'T', ' ')) patche.insert(jmeno);
-        if (jmeno == "default_cfg") index = o;
-    }
-    ASSERT_NE(index, nullptr) << "patches.dat carries no index";
-    index_patchu ix = precti_index(static_cast<const char*>(index->dat), index->size);
-
-    // freepats names every patch after the 0-based program or note it stands for: "080_Square_Wave.pat"
-    auto cislo_souboru = [](const std::string& cesta) {
-        size_t lomitko = cesta.rfind('/');
-        return std::atoi(cesta.c_str() + (lomitko == std::string::npos ? 0 : lomitko + 1));
-    };
-    for (int k = 1; k <= POCET_SKLADEB; k++) {
-        midi_ptr m = nahraj_skladbu(k);
-        ASSERT_NE(m, nullptr);
-        MIDI_OBSAH o = precti_midi(m.get());
-        for (const auto& [kanal, programy] : o.programy) {
-            if (kanal == 9) continue;
-            for (int p : programy) {
-                ASSERT_TRUE(ix.nastroje.count(p)) << "no patch for program " << p;
-                EXPECT_EQ(cislo_souboru(ix.nastroje[p]), p) << "program " << p << " would play " << ix.nastroje[p];
-                EXPECT_TRUE(patche.count(ix.nastroje[p])) << ix.nastroje[p] << " is not packed";
-            }
-        }
-        for (int n : o.noty_bici) {
-            ASSERT_TRUE(ix.bubny.count(n)) << "no patch for drum note " << n;
-            EXPECT_EQ(cislo_souboru(ix.bubny[n]), n) << "drum " << n << " would play " << ix.bubny[n];
-            EXPECT_TRUE(patche.count(ix.bubny[n])) << ix.bubny[n] << " is not packed";
-        }
-    }
-    unload_datafile(d);
-}
-
-}  // namespace

@@ -4,42 +4,25 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "levels/level_text.h"
 #include "support/sandbox.h"
 
 namespace {
 
-const std::string PRAZDNY_RADEK(20, '.');
+const std::string R(20, '.');   // an empty row
 
 // A valid text: the author line, then 22 rows, the rows given replacing the first ones.
 std::string text_s(std::initializer_list<std::string> radky, const std::string& autor = "author: Odraz\n")
 {
     std::string t = autor;
-    int n = 0;
-    for (const std::string& r : radky) {
-        t += r + "\n";
-        n++;
-    }
-    for (; n < RADKU_MRIZKY; n++) t += PRAZDNY_RADEK + "\n";
+    for (const std::string& r : radky) t += r + "\n";
+    for (size_t n = radky.size(); n < RADKU_MRIZKY; n++) t += R + "\n";
     return t;
 }
 
-bool precti(const std::string& t, UROVEN* u, CHYBA_TEXTU* ch)
-{
-    return uroven_z_textu(t.data(), t.size(), u, ch);
-}
-
-// Expects the text to be refused at this line and column, with a message that mentions `slovo`.
-void ocekavej_chybu(const std::string& t, int radek, int sloupec, const char* slovo)
-{
-    UROVEN u;
-    CHYBA_TEXTU ch;
-    ASSERT_FALSE(precti(t, &u, &ch)) << t;
-    EXPECT_EQ(radek, ch.radek) << ch.zprava;
-    EXPECT_EQ(sloupec, ch.sloupec) << ch.zprava;
-    EXPECT_NE(nullptr, std::strstr(ch.zprava, slovo)) << ch.zprava;
-}
+bool precti(const std::string& t, UROVEN* u, CHYBA_TEXTU* ch = nullptr) { return uroven_z_textu(t.data(), t.size(), u, ch); }
 
 UROVEN nahodna_uroven(unsigned seed)
 {
@@ -54,113 +37,82 @@ UROVEN nahodna_uroven(unsigned seed)
 
 }  // namespace
 
-TEST(LevelText, CellCharacters)
-{
-    const char* znaky = ".123456789G";
-    for (int v = 0; v <= 10; v++) {
-        EXPECT_EQ(znaky[v], znak_bunky(v));
-        EXPECT_EQ(v, bunka_znaku(znaky[v]));
-    }
-    for (char c : {'0', 'g', 'X', ' ', '#', '\0', 'A'}) EXPECT_EQ(-1, bunka_znaku(c)) << int(c);
-}
-
 TEST(LevelText, ReadsRowsCommentsAndAuthor)
 {
-    std::string t = "# Level 1: Test\n\n#another comment\nauthor: Jan Novak\n# between\n" +
-                    std::string("G.......9.........1\r\n").insert(0, "3") +   // CRLF line ends are fine
-                    "12345678...........G  \t\n";                          // so are trailing blanks
-    for (int i = 2; i < 22; i++) t += PRAZDNY_RADEK + "\n";
-    t += "\n# the end\n";
+    std::string t = "\xEF\xBB\xBF# Level 1: Test\n\n#another comment\nauthor: Jan Novak\n# between\n"
+                    "3G.......9.........1\r\n"     // CRLF line ends are fine
+                    "123456789..........G  \t\n"   // so are trailing blanks
+                    "# among the rows\n\n";
+    for (int i = 2; i < RADKU_MRIZKY; i++) t += R + "\n";
+    t.pop_back();   // and a last line without its line break
     UROVEN u;
     CHYBA_TEXTU ch;
     ASSERT_TRUE(precti(t, &u, &ch)) << ch.radek << ":" << ch.sloupec << " " << ch.zprava;
     EXPECT_STREQ("Jan Novak", u.autor);
-    EXPECT_EQ(3, u.bunky[0]);
-    EXPECT_EQ(10, u.bunky[1]);
-    EXPECT_EQ(9, u.bunky[9]);
-    EXPECT_EQ(1, u.bunky[19]);
-    EXPECT_EQ(1, u.bunky[20]);
-    EXPECT_EQ(8, u.bunky[27]);
-    EXPECT_EQ(10, u.bunky[39]);
-    for (int i = 40; i < BUNEK_MRIZKY; i++) ASSERT_EQ(0, u.bunky[i]);
+    const int ocekavane[BUNEK_MRIZKY] = {3, 10, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,
+                                         1, 2,  3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10};
+    EXPECT_EQ(std::vector<int>(ocekavane, ocekavane + BUNEK_MRIZKY), std::vector<int>(u.bunky, u.bunky + BUNEK_MRIZKY));
+
+    const std::pair<const char*, const char*> autori[] = {
+        {"author:\n", ""}, {"author:Ann\n", "Ann"}, {"author:  Ann Lee  \n", " Ann Lee  "},   // one space goes
+        {"author: Twelve chars\n", "Twelve chars"}};
+    for (auto [radek, jmeno] : autori) {
+        ASSERT_TRUE(precti(text_s({}, radek), &u)) << radek;
+        EXPECT_STREQ(jmeno, u.autor);
+    }
 }
 
-TEST(LevelText, ByteOrderMarkAndMissingLastNewlineAreAccepted)
+TEST(LevelText, MistakesAreReportedAtTheirLineAndColumn)
 {
-    std::string t = "\xEF\xBB\xBF" + text_s({});
-    t.pop_back();
-    UROVEN u;
-    EXPECT_TRUE(precti(t, &u, nullptr));
-}
-
-TEST(LevelText, AuthorNames)
-{
-    UROVEN u;
-    ASSERT_TRUE(precti(text_s({}, "author:\n"), &u, nullptr));
-    EXPECT_STREQ("", u.autor);
-    ASSERT_TRUE(precti(text_s({}, "author:Ann\n"), &u, nullptr));
-    EXPECT_STREQ("Ann", u.autor);
-    ASSERT_TRUE(precti(text_s({}, "author:  Ann Lee  \n"), &u, nullptr));   // one space after the colon goes
-    EXPECT_STREQ(" Ann Lee  ", u.autor);
-    ASSERT_TRUE(precti(text_s({}, "author: Twelve chars\n"), &u, nullptr));
-    EXPECT_STREQ("Twelve chars", u.autor);
-
-    ocekavej_chybu(text_s({}, "author: Thirteen char\n"), 1, 21, "longer than 12");
-    ocekavej_chybu(text_s({}, "author: R2D2\n"), 1, 10, "letters");
-    ocekavej_chybu(text_s({}, "author: Zdenek\xC5\xA1\n"), 1, 15, "letters");
-    ocekavej_chybu(text_s({}, "author: A\nauthor: B\n"), 2, 1, "second author");
-    ocekavej_chybu(PRAZDNY_RADEK + "\n" + text_s({}), 1, 1, "author");
-    ocekavej_chybu("# only a comment\n", 2, 0, "author");
-    ocekavej_chybu("", 1, 0, "author");
-}
-
-TEST(LevelText, BadRowsAreReportedWhereTheyAre)
-{
-    std::string r = PRAZDNY_RADEK;
-    ocekavej_chybu(text_s({r, r, "......0............."}), 4, 7, "'0'");
-    ocekavej_chybu(text_s({"g..................."}), 2, 1, "'g'");
-    ocekavej_chybu(text_s({"..... .............."}), 2, 6, "0x20");
-    ocekavej_chybu(text_s({r, std::string("...\0................", 20)}), 3, 4, "0x00");
-    ocekavej_chybu(text_s({"..........."}), 2, 12, "has 11 cells");
-    ocekavej_chybu(text_s({r, r, r, r, r + "1"}), 6, 21, "more than 20");
-    ocekavej_chybu(text_s({r + "  x"}), 2, 21, "more than 20");
-
     std::string kratky = "author: Odraz\n";
-    for (int i = 0; i < 21; i++) kratky += r + "\n";
-    ocekavej_chybu(kratky, 23, 0, "only 21 rows");
-    ocekavej_chybu(text_s({}) + r + "\n", 24, 1, "after the 22nd row");
-    ocekavej_chybu(text_s({}) + "author: Again\n", 24, 1, "second author");
-    ocekavej_chybu("author: A\n" + r + "\n" + "author: B\n", 3, 1, "second author");
+    for (int i = 0; i < 21; i++) kratky += R + "\n";
+    struct PRIPAD {
+        std::string text;
+        int radek, sloupec;
+        const char* slovo;   // the message mentions it
+    };
+    const PRIPAD pripady[] = {
+        {text_s({}, "author: Thirteen char\n"), 1, 21, "longer than 12"},
+        {text_s({}, "author: R2D2\n"), 1, 10, "letters"},
+        {text_s({}, "author: Zdenek\xC5\xA1\n"), 1, 15, "letters"},
+        {text_s({}, "author: A\nauthor: B\n"), 2, 1, "second author"},
+        {"author: A\n" + R + "\nauthor: B\n", 3, 1, "second author"},
+        {R + "\n" + text_s({}), 1, 1, "author"},
+        {"# only a comment\n", 2, 0, "author"},
+        {"", 1, 0, "author"},
+        {text_s({R, R, "......0............."}), 4, 7, "'0'"},
+        {text_s({"g..................."}), 2, 1, "'g'"},
+        {text_s({"..... .............."}), 2, 6, "0x20"},
+        {text_s({R, std::string("...\0................", 20)}), 3, 4, "0x00"},
+        {text_s({"..........."}), 2, 12, "has 11 cells"},
+        {text_s({R, R, R, R, R + "1"}), 6, 21, "more than 20"},
+        {text_s({R + "  x"}), 2, 21, "more than 20"},
+        {kratky, 23, 0, "only 21 rows"},
+        {text_s({}) + R + "\n", 24, 1, "after the 22nd row"},
+    };
+    for (const PRIPAD& p : pripady) {
+        UROVEN u;
+        CHYBA_TEXTU ch;
+        ASSERT_FALSE(precti(p.text, &u, &ch)) << p.text;
+        EXPECT_EQ(p.radek, ch.radek) << ch.zprava;
+        EXPECT_EQ(p.sloupec, ch.sloupec) << ch.zprava;
+        EXPECT_NE(nullptr, std::strstr(ch.zprava, p.slovo)) << ch.zprava;
+    }
 }
 
 TEST(LevelText, RoundTripIsExact)
 {
+    const char* komentar = "Level 7: Test\nsecond line";
     for (unsigned seed = 1; seed <= 50; seed++) {
         UROVEN u = nahodna_uroven(seed);
-        std::string t = uroven_do_textu(u, "Level 7: Test\nsecond line");
+        std::string t = uroven_do_textu(u, komentar);
         UROVEN zpet;
         CHYBA_TEXTU ch;
         ASSERT_TRUE(precti(t, &zpet, &ch)) << ch.zprava << "\n" << t;
         EXPECT_EQ(0, std::memcmp(&u, &zpet, sizeof u)) << t;
-        EXPECT_EQ(t, uroven_do_textu(zpet, "Level 7: Test\nsecond line"));
+        EXPECT_EQ(t, uroven_do_textu(zpet, komentar));
     }
-}
 
-TEST(LevelText, WrittenTextShowsCommentAuthorAndRows)
-{
-    UROVEN u{};
-    u.bunky[0] = 10;
-    u.bunky[439] = 9;
-    std::strcpy(u.autor, "Odraz");
-    std::string t = uroven_do_textu(u, "Level 1: Dots\n\nsecond");
-    std::string ocekavany = "# Level 1: Dots\n#\n# second\nauthor: Odraz\nG" + std::string(19, '.') + "\n";
-    for (int i = 1; i < 21; i++) ocekavany += PRAZDNY_RADEK + "\n";
-    ocekavany += std::string(19, '.') + "9\n";
-    EXPECT_EQ(ocekavany, t);
-}
-
-TEST(LevelText, FilesRoundTripAndOversizedFilesAreRefused)
-{
     PISKOVISTE p;
     UROVEN u = nahodna_uroven(99);
     ASSERT_TRUE(zapis_text_urovne("a.txt", u, nullptr));

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "levels/level_file.h"
@@ -22,35 +23,22 @@
 
 namespace {
 
-void uloz_uroven(int n, const UROVEN& u)
-{
-    char cesta[DELKA_CESTY_UROVNE];
-    jmeno_urovne(n, cesta, sizeof cesta);
-    ASSERT_TRUE(zapis_uroven(cesta, u));
-}
-
-UROVEN uroven_s(std::initializer_list<std::pair<int, int>> bunky, const char* autor = "Tester")
+void uloz_uroven(int n, std::initializer_list<std::pair<int, int>> bunky, const char* autor = "Tester")
 {
     UROVEN u{};
     for (auto [i, v] : bunky) u.bunky[i] = v;
     std::strcpy(u.autor, autor);
-    return u;
-}
-
-UROVEN plna_uroven(int typ)
-{
-    UROVEN u{};
-    for (int& b : u.bunky) b = typ;
-    std::strcpy(u.autor, "Full");
-    return u;
+    char cesta[DELKA_CESTY_UROVNE];
+    jmeno_urovne(n, cesta, sizeof cesta);
+    ASSERT_TRUE(zapis_uroven(cesta, u));
 }
 
 class LevelLoader : public ::testing::Test {
 protected:
     PISKOVISTE piskoviste;
     int puvodni_nas[POCET_NAS];
-    int puvodni_level = 0;
-    float puvodni_krok = 0;
+    int puvodni_level = LEVEL;
+    float puvodni_krok = hlavni_krok;
     KOSTKA* kostky[POCET_BUNEK] = {};
     int pocet = 0;
     char autor[MAX_JMENO];
@@ -60,8 +48,6 @@ protected:
         hl_start(nullptr);
         zaloz_falesna_data();
         std::memcpy(puvodni_nas, nas, sizeof nas);
-        puvodni_level = LEVEL;
-        puvodni_krok = hlavni_krok;
         std::memset(autor, '#', sizeof autor);
         std::srand(1);
     }
@@ -79,16 +65,12 @@ protected:
         for (int i = 0; i < pocet; i++) delete kostky[i];
         pocet = 0;
     }
-    int nahraj(int level)
+    int nahraj(int level, int mod = 1, int ulozena = 0)
     {
         uvolni();
-        return priprav_kostky(autor, 1, level, 0, kostky, &pocet);
+        return priprav_kostky(autor, mod, level, ulozena, kostky, &pocet);
     }
-    int pokracuj(int ulozena)
-    {
-        uvolni();
-        return priprav_kostky(autor, MOD_ULOZENA_HRA, 1, ulozena, kostky, &pocet);
-    }
+    int pokracuj(int ulozena) { return nahraj(1, MOD_ULOZENA_HRA, ulozena); }
     std::vector<int> bonusy() const
     {
         std::vector<int> b;
@@ -99,105 +81,65 @@ protected:
 
 }  // namespace
 
-TEST_F(LevelLoader, EmptyGridGivesNoBricks)
+TEST_F(LevelLoader, CellsBecomeBricksInCellOrder)
 {
-    uloz_uroven(1, uroven_s({}));
+    uloz_uroven(1, {});
     EXPECT_EQ(0, nahraj(1));
-    EXPECT_EQ(0, pocet);
+    EXPECT_EQ(0, pocet) << "an all-empty grid";
     EXPECT_STREQ("Tester", autor);
-}
 
-TEST_F(LevelLoader, FiveHitBrickInTheLastCell)
-{
-    uloz_uroven(1, uroven_s({{439, 9}}));
+    uloz_uroven(1, {{439, 9}});
     ASSERT_EQ(0, nahraj(1));
     ASSERT_EQ(1, pocet);
-    const KOSTKA& k = *kostky[0];
-    EXPECT_EQ(751, k.x);
-    EXPECT_EQ(430, k.y);
-    EXPECT_EQ(9, k.druh);
-    EXPECT_EQ(5, k.zasahy);
-    EXPECT_EQ(0, k.bonus);
-    EXPECT_EQ(439, k.pozice);
-    EXPECT_EQ(obr(res_kostka(9)), k.obrazek);
-}
+    const KOSTKA& k = *kostky[0];   // at (751, 430), type 9, 5 hits, no bonus, cell 439
+    EXPECT_EQ(std::tuple(751, 430, 9, 5, 0, 439), std::tuple(k.x, k.y, k.druh, k.zasahy, k.bonus, k.pozice));
 
-TEST_F(LevelLoader, EveryCellBecomesItsBrickInCellOrder)
-{
-    UROVEN u{};
-    for (int i = 0; i < BUNEK_MRIZKY; i++) u.bunky[i] = i % 11;   // every type, and gaps
-    uloz_uroven(1, u);
+    // every type once, with gaps between: cell order, hits by type, the type's picture
+    const int ZASAHY[NEJVYSSI_DRUH + 1] = {0, 1, 1, 1, 1, 1, 1, 1, 2, 5, 1};
+    uloz_uroven(1, {{41, 1}, {43, 2}, {45, 3}, {47, 4}, {49, 5}, {51, 6}, {53, 7}, {55, 8}, {57, 9}, {59, 10}});
     ASSERT_EQ(0, nahraj(1));
-    ASSERT_EQ(400, pocet);
-    int i = 0;
-    for (int n = 0; n < pocet; n++, i++) {
-        if (u.bunky[i] == 0) i++;
-        const KOSTKA& k = *kostky[n];
-        ASSERT_EQ(i, k.pozice);
-        EXPECT_EQ(10 + 39 * (i % 20), k.x) << i;
-        EXPECT_EQ(10 + 20 * (i / 20), k.y) << i;
-        EXPECT_EQ(u.bunky[i], k.druh) << i;
-        EXPECT_EQ(k.druh == 9 ? 5 : k.druh == 8 ? 2 : 1, k.zasahy) << i;
-        EXPECT_EQ(obr(res_kostka(k.druh)), k.obrazek) << i;
+    ASSERT_EQ(NEJVYSSI_DRUH, pocet);
+    for (int t = 1; t <= NEJVYSSI_DRUH; t++) {
+        const KOSTKA& b = *kostky[t - 1];
+        EXPECT_EQ(std::tuple(39 + 2 * t, t, ZASAHY[t]), std::tuple(b.pozice, b.druh, b.zasahy));
+        EXPECT_EQ(obr(res_kostka(t)), b.obrazek) << t;
     }
 }
 
-TEST_F(LevelLoader, LevelNumbersPickTheirFiles)
+TEST_F(LevelLoader, LevelNumbersPickTheirFilesAndMissingOnesAreNoLevel)
 {
-    for (int n : {9, 10, 99, 100}) uloz_uroven(n, uroven_s({{n, 1}}, "Numbered"));
+    for (int n : {9, 10, 99, 100}) uloz_uroven(n, {{n, 1}});
     for (int n : {9, 10, 99, 100}) {
         ASSERT_EQ(0, nahraj(n)) << n;
         ASSERT_EQ(1, pocet) << n;
-        EXPECT_EQ(n, kostky[0]->pozice);
+        EXPECT_EQ(n, kostky[0]->pozice) << "level " << n << " read another file";
     }
-}
-
-TEST_F(LevelLoader, MissingLevelChangesNothing)
-{
-    uloz_uroven(1, plna_uroven(1));
+    uvolni();
+    vytvor_uroven(0, 1);      // files can carry these numbers, but levels run 1..999
+    vytvor_uroven(1000, 1);
     KOSTKA jina{};
-    KOSTKA* znacka = &jina;
-    for (int n : {2, 0, -1, 1000, 999}) {
-        kostky[0] = znacka;
-        int p = 0;
+    for (int n : {2, 999, 0, -1, 1000}) {
+        kostky[0] = &jina;
         std::memset(autor, '#', sizeof autor);
+        int p = 0;
         EXPECT_EQ(STAV_NENI_UROVEN, priprav_kostky(autor, 1, n, 0, kostky, &p)) << n;
         EXPECT_EQ(0, p);
-        EXPECT_EQ(znacka, kostky[0]);
+        EXPECT_EQ(&jina, kostky[0]);
         EXPECT_EQ(std::string(MAX_JMENO, '#'), std::string(autor, MAX_JMENO));
     }
     kostky[0] = nullptr;
 }
 
-TEST_F(LevelLoader, LevelZeroAndOutsideTheNumberingIsNoLevel)
-{
-    char cesta[DELKA_CESTY_UROVNE];
-    jmeno_urovne(0, cesta, sizeof cesta);   // a file can carry the name, but level 0 does not exist
-    ASSERT_TRUE(zapis_uroven(cesta, plna_uroven(1)));
-    EXPECT_EQ(STAV_NENI_UROVEN, nahraj(0));
-    EXPECT_EQ(0, pocet);
-}
-
-TEST_F(LevelLoader, StoreNeverGrowsPastItsPlaces)
-{
-    uloz_uroven(1, plna_uroven(3));
-    for (int i = 0; i < 430; i++) kostky[i] = nullptr;
-    int p = 430;   // a caller that forgot to empty the store
-    ASSERT_EQ(0, priprav_kostky(autor, 1, 1, 0, kostky, &p));
-    EXPECT_EQ(POCET_BUNEK, p);
-    for (int i = 430; i < POCET_BUNEK; i++) delete kostky[i];
-}
-
 // --- bonuses ----------------------------------------------------------------------------------------
 
-TEST_F(LevelLoader, TwoLoadsGiveTheSameBricksButNewBonuses)
+TEST_F(LevelLoader, TwoLoadsGiveTheSameBricksButOtherBonuses)
 {
-    uloz_uroven(1, plna_uroven(2));
+    vytvor_uroven(1, 2);
     ASSERT_EQ(0, nahraj(1));
     std::vector<int> prvni = bonusy();
     ASSERT_EQ(0, nahraj(1));
     ASSERT_EQ(POCET_BUNEK, pocet);
-    for (int i = 0; i < pocet; i++) EXPECT_EQ(i, kostky[i]->pozice);
+    for (int i = 0; i < pocet; i++) ASSERT_EQ(i, kostky[i]->pozice);
     EXPECT_NE(prvni, bonusy());   // 440 draws alike by chance: about never
 
     std::srand(42);
@@ -205,124 +147,56 @@ TEST_F(LevelLoader, TwoLoadsGiveTheSameBricksButNewBonuses)
     std::vector<int> se_semenem = bonusy();
     std::srand(42);
     nahraj(1);
-    EXPECT_EQ(se_semenem, bonusy());
+    EXPECT_EQ(se_semenem, bonusy()) << "the same seed deals the same bonuses";
 }
 
-TEST_F(LevelLoader, ArmouredAndGreyBricksCarryNoBonusAndDrawNothing)
+TEST_F(LevelLoader, BonusDrawMatchesTheChances)
 {
-    UROVEN u{};
-    for (int i = 0; i < BUNEK_MRIZKY; i++) u.bunky[i] = 8 + i % 3;
-    uloz_uroven(1, u);
-    std::srand(7);
-    int ocekavany = std::rand();
-    for (int pokus = 0; pokus < 20; pokus++) {
-        std::srand(7);
-        ASSERT_EQ(0, nahraj(1));
-        for (int b : bonusy()) ASSERT_EQ(0, b);
-        ASSERT_EQ(ocekavany, std::rand());
-    }
-}
+    // A first draw 1..120; 1..16 name a bonus, 17 and 18 "ball +" (3). The rarer bonuses also need a
+    // second draw (mod 2..40) to come out 1, and a second draw of 17 or 18 after a 16 is "ball +" too.
+    double sance[17] = {};
+    for (int b = 1; b <= 16; b++) sance[b] = 1.0 / 120;
+    const std::pair<int, int> DRUHY_TAH[] = {{1, 10}, {4, 3}, {5, 6}, {14, 4}, {15, 6}, {16, 40}};
+    for (auto [b, moznosti] : DRUHY_TAH) sance[b] /= moznosti;
+    sance[3] += 2.0 / 120 + 2.0 / 120 / 40;
+    sance[0] = 1;
+    for (int b = 1; b <= 16; b++) sance[0] -= sance[b];
 
-namespace {
-
-// The bonus rules as the help pages promise them, step by step on the same rand() stream.
-// `vnorena_trojka` counts the "ball +" won by a second draw of 17 or 18.
-int bonus_podle_pravidel(int* vnorena_trojka)
-{
-    int d = std::rand() % 120 + 1;
-    int bonus = 0;
-    if (d <= 16) {
-        if (d == 1) { d = std::rand() % 10; if (d == 1) bonus = 1; }
-        else if (d == 4) { d = std::rand() % 3; if (d == 1) bonus = 4; }
-        else if (d == 5) { d = std::rand() % 6; if (d == 1) bonus = 5; }
-        else if (d == 14) { d = std::rand() % 4; if (d == 1) bonus = 14; }
-        else if (d == 15) { d = std::rand() % 6; if (d == 1) bonus = 15; }
-        else if (d == 16) {
-            d = std::rand() % 40;
-            if (d == 1) bonus = 16;
-            if (d == 17 || d == 18) (*vnorena_trojka)++;
-        }
-        else bonus = d;
-    }
-    if (d == 17 || d == 18) bonus = 3;
-    return bonus;
-}
-
-}  // namespace
-
-TEST_F(LevelLoader, BonusesFollowTheDrawsExactly)
-{
-    UROVEN u{};
-    for (int i = 0; i < BUNEK_MRIZKY; i++) u.bunky[i] = 1 + i % 10;   // bricks with and without bonuses
-    uloz_uroven(1, u);
-    int vnorenych = 0;
-    for (unsigned seed = 1; seed <= 300; seed++) {
-        std::srand(seed);
-        ASSERT_EQ(0, nahraj(1));
-        int dalsi = std::rand();
-        std::srand(seed);
-        for (int i = 0; i < pocet; i++) {
-            if (kostky[i]->druh > 7) continue;
-            ASSERT_EQ(bonus_podle_pravidel(&vnorenych), kostky[i]->bonus) << "seed " << seed << " brick " << i;
-        }
-        ASSERT_EQ(dalsi, std::rand()) << "the loader drew a different number of times, seed " << seed;
-    }
-    EXPECT_GT(vnorenych, 0) << "the second draw of 17 or 18 never came up";
-}
-
-TEST(BonusDraw, ChancesMatchOverManyBricks)
-{
-    constexpr int N = 200000;
-    std::vector<KOSTKA> bricks(N);
-    std::vector<KOSTKA*> ukazatele(N);
-    for (int i = 0; i < N; i++) {
-        bricks[i] = KOSTKA{0, 0, 1 + i % 7, 0, 1, 0, nullptr};
-        ukazatele[i] = &bricks[i];
+    // Bricks 1..7 draw; 8, 9 and 10 never carry a bonus. So many draws that the 1-in-2400 way to
+    // "ball +" shows beyond the tolerance.
+    constexpr int KOSTEK = 1000, KOL = 10000;
+    std::vector<KOSTKA> cihly(KOSTEK);
+    std::vector<KOSTKA*> ukazatele(KOSTEK);
+    for (int i = 0; i < KOSTEK; i++) {
+        cihly[i] = KOSTKA{0, 0, 1 + i % NEJVYSSI_DRUH, 0, 1, i % BUNEK_MRIZKY, nullptr};
+        ukazatele[i] = &cihly[i];
     }
     std::srand(20261206);
-    prirad_bonusy(ukazatele.data(), 0, N);
-    int pocty[17] = {};
-    for (const KOSTKA& k : bricks) {
-        ASSERT_TRUE(k.bonus >= 0 && k.bonus <= 16) << k.bonus;
-        pocty[k.bonus]++;
+    long pocty[17] = {}, losu = 0;
+    for (int kolo = 0; kolo < KOL; kolo++) {
+        prirad_bonusy(ukazatele.data(), 0, KOSTEK);
+        for (const KOSTKA& k : cihly) {
+            if (k.druh >= KOSTKA_DVA_ZASAHY) {
+                ASSERT_EQ(0, k.bonus) << "type " << k.druh;
+                continue;
+            }
+            ASSERT_TRUE(k.bonus >= 0 && k.bonus <= 16) << k.bonus;
+            pocty[k.bonus]++;
+            losu++;
+        }
     }
-    double sance[17] = {};
-    for (int b : {2, 6, 7, 8, 9, 10, 11, 12, 13}) sance[b] = 1.0 / 120;
-    sance[3] = 61.0 / 2400;
-    sance[1] = 1.0 / 1200;
-    sance[4] = 1.0 / 360;
-    sance[5] = sance[15] = 1.0 / 720;
-    sance[14] = 1.0 / 480;
-    sance[16] = 1.0 / 4800;
-    double zadny = 1;
-    for (int b = 1; b <= 16; b++) zadny -= sance[b];
-    sance[0] = zadny;
     for (int b = 0; b <= 16; b++) {
-        double ocekavano = N * sance[b];
-        double odchylka = std::sqrt(ocekavano * (1 - sance[b]));
-        EXPECT_NEAR(ocekavano, pocty[b], 5 * odchylka + 1) << "bonus " << b;
+        double ocekavano = losu * sance[b];
+        EXPECT_NEAR(ocekavano, pocty[b], 5 * std::sqrt(ocekavano * (1 - sance[b])) + 1) << "bonus " << b;
     }
-}
 
-TEST(BonusDraw, OnlyBricksOneToSevenDraw)
-{
-    KOSTKA bricks[10];
-    KOSTKA* ukazatele[10];
-    for (int t = 1; t <= 10; t++) {
-        bricks[t - 1] = KOSTKA{0, 0, t, 0, 1, 0, nullptr};
-        ukazatele[t - 1] = &bricks[t - 1];
-    }
-    for (unsigned seed = 1; seed < 3000; seed++) {
-        std::srand(seed);
-        prirad_bonusy(ukazatele, 0, 10);
-        for (int t = 8; t <= 10; t++) ASSERT_EQ(0, bricks[t - 1].bonus);
-    }
 }
 
 // --- damaged level files ------------------------------------------------------------------------------
 
 TEST_F(LevelLoader, GarbageLevelFilesLoadSafely)
 {
+    // random lengths 0..2500 (short, whole and long files), random cells and names without a zero byte
     std::mt19937 nahoda(5);
     for (int pokus = 0; pokus < 200; pokus++) {
         std::string s(nahoda() % 2500, '\0');
@@ -346,57 +220,16 @@ TEST_F(LevelLoader, GarbageLevelFilesLoadSafely)
     }
 }
 
-TEST_F(LevelLoader, OutOfRangeCellsAndUnterminatedNames)
-{
-    std::string s;
-    const int32_t hodnoty[] = {-1, 11, 1000, std::numeric_limits<int32_t>::min(), 5, 0x01000001};
-    for (int i = 0; i < BUNEK_MRIZKY; i++) {
-        uint32_t v = static_cast<uint32_t>(i < 6 ? hodnoty[i] : 0);
-        for (int b = 0; b < 4; b++) s += static_cast<char>(v >> (8 * b));
-    }
-    s += std::string(13, 'N');
-    zapis_bajty("Level/level_001.lvl", s);
-    ASSERT_EQ(0, nahraj(1));
-    ASSERT_EQ(1, pocet);
-    EXPECT_EQ(4, kostky[0]->pozice);
-    EXPECT_EQ(5, kostky[0]->druh);
-    EXPECT_STREQ("NNNNNNNNNNNN", autor);
-}
-
-TEST_F(LevelLoader, ShortLevelFileLoadsWhatIsThere)
-{
-    UROVEN u = plna_uroven(4);
-    unsigned char b[VELIKOST_UROVNE];
-    uroven_do_bajtu(u, b);
-    zapis_bajty("Level/level_001.lvl", std::string(reinterpret_cast<char*>(b), 4 * 25 + 2));
-    ASSERT_EQ(0, nahraj(1));
-    EXPECT_EQ(25, pocet);
-    EXPECT_STREQ("", autor);
-}
-
 // --- continuing a saved game ---------------------------------------------------------------------------
 
 namespace {
 
 ULOZENA_HRA ulozena_hra(int level)
 {
-    ULOZENA_HRA h{};
+    ULOZENA_HRA h{{}, 4, 12340, level, 2, 16, 40, 1, 1, 1, 6, 58, 0.6f, "My save"};
     h.mrizka[0] = 8;
     h.mrizka[21] = 3;
     h.mrizka[439] = 10;
-    h.zivoty = 4;
-    h.skore = 12340;
-    h.level = level;
-    h.druh_koule = 2;
-    h.velikost_koule = 16;
-    h.sirka_prkna = 40;
-    h.puska = 1;
-    h.lepidlo = 1;
-    h.nahodny_odraz = 1;
-    h.hodiny_min = 6;
-    h.hodiny_sek = 58;
-    h.krok = 0.6f;
-    std::strcpy(h.jmeno, "My save");
     return h;
 }
 
@@ -411,38 +244,17 @@ void uloz_hry(int k, const ULOZENA_HRA& h)
 
 }  // namespace
 
-TEST_F(LevelLoader, ContinuingRestoresTheStateOfItsSlot)
-{
-    uloz_uroven(1, plna_uroven(1));
-    uloz_uroven(5, uroven_s({{100, 1}}, "Level Author"));
-    uloz_hry(7, ulozena_hra(5));
-    nas[2] = 1;
-    ASSERT_EQ(0, pokracuj(7));
-    EXPECT_EQ(5, LEVEL);
-    const int ocekavane[11] = {4, 12340, 1, 2, 16, 40, 1, 1, 1, 6, 58};   // nas[2] is not saved
-    for (int i = 0; i < 11; i++) EXPECT_EQ(ocekavane[i], nas[i]) << "nas[" << i << "]";
-    EXPECT_FLOAT_EQ(0.6f, hlavni_krok);
-    EXPECT_STREQ("Level Author", autor);   // the level's author, not the save's name
-    ASSERT_EQ(3, pocet);                     // the saved bricks, not the level's
-    EXPECT_EQ(0, kostky[0]->pozice);
-    EXPECT_EQ(2, kostky[0]->zasahy);
-    EXPECT_EQ(21, kostky[1]->pozice);
-    EXPECT_EQ(439, kostky[2]->pozice);
-    EXPECT_EQ(10, kostky[2]->druh);
-}
-
 TEST_F(LevelLoader, ContinuingFailsWithoutChangingTheGame)
 {
-    uloz_uroven(1, plna_uroven(1));
-    uloz_uroven(5, uroven_s({{100, 1}}, "Level Author"));
+    vytvor_uroven(1, 1);
+    uloz_uroven(5, {{100, 1}}, "Level Author");
     auto ocekavej_666 = [&](int ulozena, const char* proc) {
-        std::memcpy(nas, puvodni_nas, sizeof nas);
-        nas[0] = 77;
+        nas[NAS_ZIVOTY] = 77;
         LEVEL = 33;
         hlavni_krok = 0.123f;
         EXPECT_EQ(STAV_CHYBI_SOUBOR, pokracuj(ulozena)) << proc;
         EXPECT_EQ(0, pocet) << proc;
-        EXPECT_EQ(77, nas[0]) << proc;
+        EXPECT_EQ(77, nas[NAS_ZIVOTY]) << proc;
         EXPECT_EQ(33, LEVEL) << proc;
         EXPECT_EQ(0.123f, hlavni_krok) << proc;
     };
@@ -457,34 +269,45 @@ TEST_F(LevelLoader, ContinuingFailsWithoutChangingTheGame)
     }
 
     uloz_hry(3, ulozena_hra(5));
-    std::string s = precti_bajty(SOUBOR_ULOZENYCH_HER);
-    zapis_bajty(SOUBOR_ULOZENYCH_HER, s.substr(0, 1821 * 3 + 1000));
+    zapis_bajty(SOUBOR_ULOZENYCH_HER, precti_bajty(SOUBOR_ULOZENYCH_HER).substr(0, 1821 * 3 + 1000));
     ocekavej_666(3, "record cut short");
     ocekavej_666(10, "record beyond the end");
-    EXPECT_EQ(0, pokracuj(2));   // whole records before the cut still continue
+    EXPECT_EQ(0, pokracuj(2)) << "whole records before the cut still continue";
 }
 
-TEST_F(LevelLoader, StoredValuesAreBoundedBeforeUse)
+TEST_F(LevelLoader, ContinuingRestoresItsSlotWithBoundedValues)
 {
-    uloz_uroven(5, uroven_s({}, "Level Author"));
+    vytvor_uroven(1, 1);
+    uloz_uroven(5, {{100, 1}}, "Level Author");
+    uloz_hry(7, ulozena_hra(5));
+    nas[NAS_KOULE_NAVIC] = 1;
+    ASSERT_EQ(0, pokracuj(7));
+    EXPECT_EQ(5, LEVEL);
+    const int ocekavane[11] = {4, 12340, 1, 2, 16, 40, 1, 1, 1, 6, 58};   // nas[2] is not saved
+    for (int i = 0; i < 11; i++) EXPECT_EQ(ocekavane[i], nas[i]) << "nas[" << i << "]";
+    EXPECT_FLOAT_EQ(0.6f, hlavni_krok);
+    EXPECT_STREQ("Level Author", autor);   // the level's author, not the save's name
+    ASSERT_EQ(3, pocet);                     // the saved bricks, not the level's
+    EXPECT_EQ(std::tuple(0, 8, 2), std::tuple(kostky[0]->pozice, kostky[0]->druh, kostky[0]->zasahy));
+    EXPECT_EQ(std::tuple(21, 3), std::tuple(kostky[1]->pozice, kostky[1]->druh));
+    EXPECT_EQ(std::tuple(439, 10), std::tuple(kostky[2]->pozice, kostky[2]->druh));
+
+    // what a damaged slot stores is kept to what the game can show and play
     struct PRIPAD {
         int ULOZENA_HRA::* pole;
         int ulozena, index, ocekavana;
     };
     const PRIPAD pripady[] = {
-        {&ULOZENA_HRA::zivoty, -1, 0, 0},          {&ULOZENA_HRA::zivoty, 0, 0, 0},
-        {&ULOZENA_HRA::zivoty, 50, 0, 50},         {&ULOZENA_HRA::skore, INT32_MIN, 1, 0},
-        {&ULOZENA_HRA::druh_koule, 0, 3, 1},       {&ULOZENA_HRA::druh_koule, 4, 3, 1},
-        {&ULOZENA_HRA::druh_koule, 3, 3, 3},       {&ULOZENA_HRA::druh_koule, -2, 3, 1},
-        {&ULOZENA_HRA::velikost_koule, 10, 4, 12}, {&ULOZENA_HRA::velikost_koule, 8, 4, 8},
-        {&ULOZENA_HRA::velikost_koule, 0, 4, 12},  {&ULOZENA_HRA::velikost_koule, 17, 4, 12},
-        {&ULOZENA_HRA::sirka_prkna, 120, 5, 120},  {&ULOZENA_HRA::sirka_prkna, 100, 5, 80},
-        {&ULOZENA_HRA::sirka_prkna, -40, 5, 80},   {&ULOZENA_HRA::sirka_prkna, 400, 5, 80},
-        {&ULOZENA_HRA::puska, 2, 6, 0},            {&ULOZENA_HRA::puska, -1, 6, 0},
-        {&ULOZENA_HRA::lepidlo, 7, 7, 0},          {&ULOZENA_HRA::nahodny_odraz, INT32_MAX, 8, 0},
-        {&ULOZENA_HRA::hodiny_min, -3, 9, 0},      {&ULOZENA_HRA::hodiny_min, 0, 9, 0},
-        {&ULOZENA_HRA::hodiny_min, 25, 9, 25},     {&ULOZENA_HRA::hodiny_sek, 59, 10, 0},
-        {&ULOZENA_HRA::hodiny_sek, -1, 10, 0},     {&ULOZENA_HRA::hodiny_sek, 0, 10, 0},
+        {&ULOZENA_HRA::zivoty, -1, NAS_ZIVOTY, 0},            {&ULOZENA_HRA::zivoty, 50, NAS_ZIVOTY, 50},
+        {&ULOZENA_HRA::skore, INT32_MIN, NAS_SKORE, 0},       {&ULOZENA_HRA::druh_koule, 0, NAS_DRUH_KOULE, 1},
+        {&ULOZENA_HRA::druh_koule, 4, NAS_DRUH_KOULE, 1},     {&ULOZENA_HRA::druh_koule, 3, NAS_DRUH_KOULE, 3},
+        {&ULOZENA_HRA::velikost_koule, 10, NAS_PRUMER, 12},   {&ULOZENA_HRA::velikost_koule, 8, NAS_PRUMER, 8},
+        {&ULOZENA_HRA::velikost_koule, 17, NAS_PRUMER, 12},   {&ULOZENA_HRA::sirka_prkna, 120, NAS_SIRKA_PRKNA, 120},
+        {&ULOZENA_HRA::sirka_prkna, 100, NAS_SIRKA_PRKNA, 80}, {&ULOZENA_HRA::sirka_prkna, -40, NAS_SIRKA_PRKNA, 80},
+        {&ULOZENA_HRA::puska, 2, NAS_PUSKA, 0},               {&ULOZENA_HRA::lepidlo, -1, NAS_LEPIDLO, 0},
+        {&ULOZENA_HRA::nahodny_odraz, INT32_MAX, NAS_NAHODNY_ODRAZ, 0},
+        {&ULOZENA_HRA::hodiny_min, -3, NAS_MINUTY, 0},        {&ULOZENA_HRA::hodiny_min, 25, NAS_MINUTY, 25},
+        {&ULOZENA_HRA::hodiny_sek, 59, NAS_SEKUNDY, 0},       {&ULOZENA_HRA::hodiny_sek, -1, NAS_SEKUNDY, 0},
     };
     for (const PRIPAD& p : pripady) {
         ULOZENA_HRA h = ulozena_hra(5);
@@ -493,42 +316,18 @@ TEST_F(LevelLoader, StoredValuesAreBoundedBeforeUse)
         ASSERT_EQ(0, pokracuj(0));
         EXPECT_EQ(p.ocekavana, nas[p.index]) << "stored " << p.ulozena << " in nas[" << p.index << "]";
     }
-}
 
-TEST_F(LevelLoader, StepLengthOutsideWhatTheGameReachesBecomesTheMinimum)
-{
-    uloz_uroven(5, uroven_s({}, "Level Author"));
-    const float spatne[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                            -std::numeric_limits<float>::infinity(), 0.0f, -0.5f, 1e30f, 3.0f};
-    for (float krok : spatne) {
+    // the step length: what the speed capsules can reach stays, anything else becomes the minimum
+    const float nekonecno = std::numeric_limits<float>::infinity();
+    const std::pair<float, float> kroky[] = {
+        {std::numeric_limits<float>::quiet_NaN(), mini_krok}, {nekonecno, mini_krok}, {-nekonecno, mini_krok},
+        {0.0f, mini_krok}, {1e30f, mini_krok}, {3.0f, mini_krok}, {0.3f, 0.3f}, {0.95f, 0.95f}};
+    for (auto [ulozeny, ocekavany] : kroky) {
         ULOZENA_HRA h = ulozena_hra(5);
-        h.krok = krok;
+        h.krok = ulozeny;
         uloz_hry(0, h);
         hlavni_krok = 0.777f;
         ASSERT_EQ(0, pokracuj(0));
-        EXPECT_EQ(mini_krok, hlavni_krok) << krok;
+        EXPECT_EQ(ocekavany, hlavni_krok) << ulozeny;
     }
-    for (float krok : {0.3f, 0.35f, 0.9f, 0.95f}) {   // reachable with the speed capsules
-        ULOZENA_HRA h = ulozena_hra(5);
-        h.krok = krok;
-        uloz_hry(0, h);
-        ASSERT_EQ(0, pokracuj(0));
-        EXPECT_EQ(krok, hlavni_krok);
-    }
-}
-
-TEST_F(LevelLoader, SavedGridWithDamagedCellsMakesOnlyRealBricks)
-{
-    uloz_uroven(5, uroven_s({}, "Level Author"));
-    uloz_hry(0, ulozena_hra(5));
-    std::string s = precti_bajty(SOUBOR_ULOZENYCH_HER);
-    s[4 * 21] = 11;                 // cell 21: type 11
-    s[4 * 22 + 3] = '\x80';         // cell 22: negative
-    s[4 * 23] = 6;                  // cell 23: a good brick
-    zapis_bajty(SOUBOR_ULOZENYCH_HER, s);
-    ASSERT_EQ(0, pokracuj(0));
-    ASSERT_EQ(3, pocet);
-    EXPECT_EQ(0, kostky[0]->pozice);
-    EXPECT_EQ(23, kostky[1]->pozice);
-    EXPECT_EQ(439, kostky[2]->pozice);
 }
