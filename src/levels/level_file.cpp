@@ -13,21 +13,6 @@ void jmeno_urovne(int n, char* buf, size_t size)
     std::snprintf(buf, size, "Level/level_%s%d.lvl", vypln, n);
 }
 
-int32_t cti_le32(const unsigned char* p)
-{
-    uint32_t v = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-    return static_cast<int32_t>(v);
-}
-
-void zapis_le32(unsigned char* p, int32_t v)
-{
-    uint32_t u = static_cast<uint32_t>(v);
-    p[0] = static_cast<unsigned char>(u);
-    p[1] = static_cast<unsigned char>(u >> 8);
-    p[2] = static_cast<unsigned char>(u >> 16);
-    p[3] = static_cast<unsigned char>(u >> 24);
-}
-
 bool bunka_platna(int32_t v) { return v >= 0 && v <= NEJVYSSI_DRUH; }
 
 int bunky_z_bajtu(const unsigned char* b, int n, int* bunky)

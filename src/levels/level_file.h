@@ -28,9 +28,6 @@ enum STAV_CTENI { CTENI_CHYBI, CTENI_KRATKE, CTENI_CELE };
 // The file name of level n: "Level/level_%s%d.lvl" padded with "00" up to 9, "0" up to 99.
 void jmeno_urovne(int n, char* buf, size_t size);
 
-// Little-endian 32-bit words, whatever the host's byte order.
-int32_t cti_le32(const unsigned char* p);
-void zapis_le32(unsigned char* p, int32_t v);
 
 // A cell value the game can use: 0..10. Anything else reads as an empty cell.
 bool bunka_platna(int32_t v);

@@ -5,7 +5,7 @@
 #include "shell/globals.h"
 #include "shell/resources.h"
 #include "sound/sound.h"
-#include "ui/bitmap.h"
+#include "ui/screen_frame.h"
 #include "ui/name_field.h"
 #include "ui/playfield.h"
 #include "ui/text.h"
@@ -54,16 +54,17 @@ void pis_jmeno_u(int* pozice, char* jmeno, int* hotovo)
 
 static void zadej_jmeno(char* jmeno)
 {
-    BITMAPA b = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    SNIMEK_OBRAZOVKY snimek = novy_snimek();
     int pozice = 0, hotovo = 0;
     while (!hotovo) {
         plat_vstup();
         pis_jmeno_u(&pozice, jmeno, &hotovo);
-        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b.get());
-        na_okno(260, 250, 540, 330, b.get());
-        textprintf_centre_ex(b.get(), font, 400, 268, BARVA_1, -1, "%s", tx({"Zadejte své jméno", "Enter your name"}));
-        textprintf_centre_ex(b.get(), font, 400, 300, BARVA_1, -1, "%s", jmeno);
-        blit(b.get(), screen, 0, 0, 0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+        BITMAP* b = snimek.kresba.get();
+        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b);
+        na_okno(260, 250, 540, 330, b);
+        textprintf_centre_ex(b, font, 400, 268, BARVA_1, -1, "%s", tx({"Zadejte své jméno", "Enter your name"}));
+        textprintf_centre_ex(b, font, 400, 300, BARVA_1, -1, "%s", jmeno);
+        ukaz_snimek(&snimek);
         plat_cekej_snimek();
     }
 }
@@ -123,7 +124,7 @@ void zobraz_nej_score(const NEJ_SCORE* tabulka, int cursor, int pocet, BITMAP* c
 
 int nej_score()
 {
-    BITMAPA b = nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    SNIMEK_OBRAZOVKY snimek = novy_snimek();
     NEJ_SCORE tabulka[POCET_NEJ];
     cti_tabulku(SOUBOR_NEJ, tabulka);
     int klik = 0, vysledek = -1;
@@ -133,11 +134,12 @@ int nej_score()
         if (!dole && klik == 1) klik = 2;
         if (dole && klik == 0) klik = 1;
         int cursor = urci_cursor_s(mys_x, mys_y);
-        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b.get());
-        zobraz_nej_score(tabulka, cursor, POCET_NEJ, b.get());
+        BITMAP* b = snimek.kresba.get();
+        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b);
+        zobraz_nej_score(tabulka, cursor, POCET_NEJ, b);
         if (klik == 2) vysledek = cursor;
-        kresli_mys(b.get());
-        blit(b.get(), screen, 0, 0, 0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+        kresli_mys(b);
+        ukaz_snimek(&snimek);
         if (!plat_midi_hraje()) re_midi();
         if (klik == 2) klik = 0;
         plat_cekej_snimek();

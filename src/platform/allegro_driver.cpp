@@ -1,5 +1,4 @@
 // The real driver: Allegro with its X11 screen, timers, keyboard, mouse, ALSA sound and MIDI.
-#include "platform/datafile_check.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -34,8 +33,6 @@ void plat_zvuk_start()
     zvuk_bezi = install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0;
     if (!zvuk_bezi) zvuk_bezi = install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0;
 }
-
-DATAFILE* plat_nahraj_data(const char* jmeno) { return datafile_cely(jmeno) ? load_datafile(jmeno) : nullptr; }
 
 static void tik_casovace()
 {

@@ -9,11 +9,23 @@ SOUBOR otevri_soubor(const char* jmeno, const char* rezim) { return SOUBOR(std::
 
 bool soubor_existuje(const char* jmeno) { return otevri_soubor(jmeno, "rb") != nullptr; }
 
+int32_t cti_le32(const unsigned char* p)
+{
+    uint32_t v = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+    return static_cast<int32_t>(v);
+}
+
+void zapis_le32(unsigned char* p, int32_t v)
+{
+    uint32_t u = static_cast<uint32_t>(v);
+    for (int i = 0; i < 4; i++) p[i] = static_cast<unsigned char>(u >> (8 * i));
+}
+
 static bool cti_slovo(FILE* f, uint32_t* slovo)
 {
     unsigned char b[4];
     if (std::fread(b, 1, 4, f) != 4) return false;
-    *slovo = uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    *slovo = uint32_t(cti_le32(b));
     return true;
 }
 
@@ -44,8 +56,9 @@ bool cti_bajty(FILE* f, char* cil, int pocet)
 
 void pis_int(std::vector<unsigned char>& obsah, int hodnota)
 {
-    uint32_t s = uint32_t(hodnota);
-    for (int i = 0; i < 4; i++) obsah.push_back((s >> (8 * i)) & 0xff);
+    unsigned char b[4];
+    zapis_le32(b, hodnota);
+    obsah.insert(obsah.end(), b, b + 4);
 }
 
 void pis_float(std::vector<unsigned char>& obsah, float hodnota)

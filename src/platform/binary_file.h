@@ -1,6 +1,7 @@
 // The game's binary files: little-endian fields read one by one with bounds, and whole files written
 // through a temporary so that a crash or a full disk never leaves a cut file behind.
 #pragma once
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -11,6 +12,8 @@ struct ZAVRI_SOUBOR {
 };
 using SOUBOR = std::unique_ptr<FILE, ZAVRI_SOUBOR>;   // closes itself
 
+int32_t cti_le32(const unsigned char* p);             // a little-endian word from a buffer
+void zapis_le32(unsigned char* p, int32_t v);          // a little-endian word into a buffer
 SOUBOR otevri_soubor(const char* jmeno, const char* rezim);
 bool soubor_existuje(const char* jmeno);               // opens for reading
 bool cti_int(FILE* f, int* hodnota);                   // 4-byte little-endian; untouched when cut short

@@ -1,5 +1,7 @@
-// Walks a datafile (packed or not) object by object, reading every chunk that the headers announce.
+// Walks a datafile (packed or not) object by object, reading every chunk that the headers announce;
+// both drivers load the game's datafile only after that walk.
 #include "platform/datafile_check.h"
+#include "platform/platform.h"
 
 #include <allegro.h>
 #include <memory>
@@ -61,3 +63,5 @@ bool datafile_cely(const char* jmeno)
     std::vector<char> buf;
     return cti_long(f.get(), &magie) && magie == DAT_MAGIC && objekty(f.get(), 0, &buf);
 }
+
+DATAFILE* plat_nahraj_data(const char* jmeno) { return datafile_cely(jmeno) ? load_datafile(jmeno) : nullptr; }

@@ -2,7 +2,6 @@
 // clock that runs the timer callbacks, and a recorder of every sound. Screens run in it to their end
 // deterministically, without an X server and without sleeping.
 #include "platform/headless.h"
-#include "platform/datafile_check.h"
 #include "platform/platform.h"
 #include "shell/globals.h"
 #include "shell/resources.h"
@@ -91,8 +90,6 @@ bool plat_grafika()
 }
 
 void plat_zvuk_start() {}
-
-DATAFILE* plat_nahraj_data(const char* jmeno) { return datafile_cely(jmeno) ? load_datafile(jmeno) : nullptr; }
 
 bool plat_casovace(void (*tik)(), void (*sekunda)())
 {

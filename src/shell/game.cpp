@@ -26,19 +26,13 @@ struct BITMAPY_KOLA {
 static void vynuluj_stav()
 {
     POCET_KOSTEK = 0;
-    if (LEVEL == 1 || MOD_HRY == 2) {
-        nas[1] = 0;
-        nas[0] = 3;
+    if (LEVEL == 1 || MOD_HRY == MOD_ZKUSEBNI) {
+        nas[NAS_SKORE] = 0;
+        nas[NAS_ZIVOTY] = 3;
     }
-    nas[10] = 0;
-    nas[9] = 0;
-    nas[2] = 0;
-    nas[3] = 1;
-    nas[4] = 12;
-    nas[5] = 80;
-    nas[8] = 0;
-    nas[6] = 0;
-    nas[7] = 0;
+    nas[NAS_SEKUNDY] = 0;
+    nas[NAS_MINUTY] = 0;
+    nastav(nas[NAS_ZIVOTY], 0, 0, KOULE_SEDA, ZAKLADNI_PRUMER, ZAKLADNI_SIRKA, 0, 0);
     hlavni_krok = mini_krok;
     smaz_index_radku();
 }
