@@ -1,11 +1,12 @@
 // Cost of one frame of the playfield: the dirty-rectangle frame (draw_all and pis_texty) against a
 // full redraw of the screen, with ten balls, thirty shots and five capsules on a full board.
+#include "support/game_setup.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/globals.h"
+#include "core/resources.h"
 #include "shell/startup.h"
-#include "ui/bitmap.h"
+#include "core/bitmap.h"
 #include "ui/playfield.h"
 #include "world/round.h"
 
@@ -23,7 +24,7 @@ void pridej(OBJECT** pole, int* pocet, OBJECT* o) { pole[(*pocet)++] = o; }
 
 void postav(SCENA* s)
 {
-    hl_start(ODRAZ_RUN_DIR "/odraz.dat");
+    spust_headless(ODRAZ_RUN_DIR "/odraz.dat");
     nastav_barvy_a_pismo();
     nastav(3, 0, 0, 1, 12, 80, 1, 0);
     for (int i = 0; i < POCET_BUNEK; i++) kostka[POCET_KOSTEK++] = nova_kostka(10 + 39 * (i % 20), 10 + 20 * (i / 20), 1 + i % 10, 1, i);
@@ -100,7 +101,7 @@ void BM_SnimekObdelniky(benchmark::State& st)
         snimek_spinavy(&s);
     }
     uvolni_kolo(&s.k);
-    hl_konec();
+    ukonci_headless();
 }
 BENCHMARK(BM_SnimekObdelniky);
 
@@ -114,7 +115,7 @@ void BM_SnimekCelaObrazovka(benchmark::State& st)
         snimek_cely(&s);
     }
     uvolni_kolo(&s.k);
-    hl_konec();
+    ukonci_headless();
 }
 BENCHMARK(BM_SnimekCelaObrazovka);
 
@@ -138,7 +139,7 @@ void BM_SnimekPomer(benchmark::State& st)
     }
     st.counters["levnejsi_krat"] = double(cely.count()) / double(spinavy.count());
     uvolni_kolo(&s.k);
-    hl_konec();
+    ukonci_headless();
 }
 BENCHMARK(BM_SnimekPomer);
 

@@ -1,8 +1,10 @@
 // Speed of the playfield: one tick in the worst case the rules allow (a full board, ten balls, thirty
 // shots, five capsules), and the simulation harness playing a whole level with the bot.
+#include "core/play_clock.h"
+#include "support/headless_game.h"
 #include "platform/headless.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/globals.h"
+#include "core/resources.h"
 #include "support/fake_data.h"
 #include "world/bricks.h"
 #include "world/round.h"
@@ -56,13 +58,13 @@ void postav_scenu(KOLO* k, bool v_kostkach)
 
 void BM_TikNejhorsi(benchmark::State& s)
 {
-    hl_start(nullptr);
+    spust_headless(nullptr);
     zaloz_falesna_data();
     KOLO k{};
     postav_scenu(&k, s.range(0) != 0);
     int n = 0;
     for (auto _ : s) {
-        tik_kola(&k, true, 300, nullptr);
+        tik_kola(&k, true, 300);
         if (++n % TIKU_NA_SCENU == 0) {
             s.PauseTiming();
             postav_scenu(&k, s.range(0) != 0);
@@ -78,7 +80,7 @@ BENCHMARK(BM_TikNejhorsi)->Arg(0)->Arg(1)->ArgName("balls_among_bricks");
 // The harness playing a level of 200 bricks of every kind to its end with the bot.
 void BM_SimulaceUrovne(benchmark::State& s)
 {
-    hl_start(nullptr);
+    spust_headless(nullptr);
     zaloz_falesna_data();
     int bunky[POCET_BUNEK] = {};
     for (int i = 40; i < 240; i++) bunky[i] = 1 + (i * 7 + i / 20) % 10;

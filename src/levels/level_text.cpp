@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <vector>
-#include "platform/binary_file.h"
+#include "core/binary_file.h"
 
 namespace {
 constexpr char HLAVICKA_AUTORA[] = "author:";
@@ -70,8 +70,8 @@ bool cti_autora(const RADEK& r, CTENI_TEXTU* c)
 
 bool cti_radek_mrizky(const RADEK& r, CTENI_TEXTU* c)
 {
-    int* bunky = c->u->bunky + SLOUPCU_MRIZKY * c->radku_mrizky;
-    for (int i = 0; i < SLOUPCU_MRIZKY; i++) {
+    int* bunky = c->u->bunky + SLOUPCU * c->radku_mrizky;
+    for (int i = 0; i < SLOUPCU; i++) {
         if (static_cast<size_t>(i) >= r.n)
             return chyba_na(c->chyba, r.cislo, i + 1, "row %d has %d cells, 20 needed", c->radku_mrizky + 1, i);
         int v = bunka_znaku(r.s[i]);
@@ -83,8 +83,8 @@ bool cti_radek_mrizky(const RADEK& r, CTENI_TEXTU* c)
         }
         bunky[i] = v;
     }
-    if (!jen_mezery(r.s + SLOUPCU_MRIZKY, r.n - SLOUPCU_MRIZKY))
-        return chyba_na(c->chyba, r.cislo, SLOUPCU_MRIZKY + 1, "row %d has more than 20 cells", c->radku_mrizky + 1);
+    if (!jen_mezery(r.s + SLOUPCU, r.n - SLOUPCU))
+        return chyba_na(c->chyba, r.cislo, SLOUPCU + 1, "row %d has more than 20 cells", c->radku_mrizky + 1);
     c->radku_mrizky++;
     return true;
 }
@@ -99,7 +99,7 @@ bool cti_radek(const RADEK& r, CTENI_TEXTU* c)
         return cti_autora(r, c);
     }
     if (!c->autor) return chyba_na(c->chyba, r.cislo, 1, "expected \"author: <name>\" before the rows");
-    if (c->radku_mrizky >= RADKU_MRIZKY) return chyba_na(c->chyba, r.cislo, 1, "text after the 22nd row");
+    if (c->radku_mrizky >= RADKU) return chyba_na(c->chyba, r.cislo, 1, "text after the 22nd row");
     return cti_radek_mrizky(r, c);
 }
 
@@ -117,7 +117,7 @@ void pridej_komentar(std::string* t, const char* komentar)
 }
 }
 
-char znak_bunky(int v) { return v >= 0 && v <= NEJVYSSI_DRUH ? ZNAKY_DRUHU[v] : '?'; }
+char znak_bunky(int v) { return v >= 0 && v <= KOSTKA_SEDA ? ZNAKY_DRUHU[v] : '?'; }
 
 int bunka_znaku(char c)
 {
@@ -152,7 +152,7 @@ bool uroven_z_textu(const char* text, size_t delka, UROVEN* u, CHYBA_TEXTU* chyb
         i += n + 1;
     }
     if (!c.autor) return chyba_na(chyba, cislo + 1, 0, "no \"author:\" line");
-    if (c.radku_mrizky < RADKU_MRIZKY)
+    if (c.radku_mrizky < RADKU)
         return chyba_na(chyba, cislo + 1, 0, "only %d rows, 22 needed", c.radku_mrizky);
     return true;
 }
@@ -162,8 +162,8 @@ std::string uroven_do_textu(const UROVEN& u, const char* komentar)
     std::string t;
     pridej_komentar(&t, komentar);
     t.append(HLAVICKA_AUTORA).append(" ").append(u.autor, strnlen(u.autor, MAX_JMENO - 1)).append("\n");
-    for (int r = 0; r < RADKU_MRIZKY; r++) {
-        for (int s = 0; s < SLOUPCU_MRIZKY; s++) t.push_back(znak_bunky(u.bunky[r * SLOUPCU_MRIZKY + s]));
+    for (int r = 0; r < RADKU; r++) {
+        for (int s = 0; s < SLOUPCU; s++) t.push_back(znak_bunky(u.bunky[r * SLOUPCU + s]));
         t.push_back('\n');
     }
     return t;

@@ -11,7 +11,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
-#include "levels/level_file.h"
+#include "core/level_file.h"
 
 constexpr char ZNAK_PRAZDNA = '.';
 constexpr char ZNAK_SEDA = 'G';

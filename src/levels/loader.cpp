@@ -3,17 +3,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include "levels/level_file.h"
+#include "core/level_file.h"
 #include "persist/save_file.h"
-#include "shell/globals.h"
+#include "core/globals.h"
+#include "core/play_clock.h"
 #include "world/bricks.h"
-
-static_assert(BUNEK_MRIZKY == POCET_BUNEK && SLOUPCU_MRIZKY == SLOUPCU && RADKU_MRIZKY == RADKU);
+#include "world/capsules.h"
 
 namespace {
 constexpr int LOS_BONUSU = 120;        // the first draw is 1..120; 1..18 mean something
-constexpr int POSLEDNI_BONUS = 16;
-constexpr int BONUS_KOULE_NAVIC = 3;   // "ball +", also won by a draw of 17 or 18
 
 // Bonuses that are rarer than the rest: the first draw only earns a second draw, which must come out 1.
 struct DRUHY_TAH {
@@ -35,12 +33,12 @@ bool je_koule_navic(int d) { return d == 17 || d == 18; }
 int losuj_bonus()
 {
     int d = std::rand() % LOS_BONUSU + 1;
-    if (d > POSLEDNI_BONUS) return je_koule_navic(d) ? BONUS_KOULE_NAVIC : 0;
+    if (d > POCET_DRUHU_BONUSU) return je_koule_navic(d) ? BONUS_KOULE_PLUS : 0;
     int moznosti = moznosti_druheho_tahu(d);
     if (moznosti == 0) return d;
     int druhy = std::rand() % moznosti;
     if (druhy == 1) return d;
-    return je_koule_navic(druhy) ? BONUS_KOULE_NAVIC : 0;
+    return je_koule_navic(druhy) ? BONUS_KOULE_PLUS : 0;
 }
 
 bool muze_nest_bonus(int druh) { return druh >= 1 && druh < KOSTKA_DVA_ZASAHY; }
@@ -55,8 +53,6 @@ void postav_a_obdaruj(const int* bunky, KOSTKA** kostky, int* pocet)
 bool je_uroven(int level) { return level >= PRVNI_UROVEN && level <= POSLEDNI_UROVEN; }
 
 bool jedna_z(int v, int a, int b, int c) { return v == a || v == b || v == c; }
-
-constexpr int SEKUND_MINUTY = 59;   // the play clock's seconds run 0..58
 
 // The speed bonuses take the step length at most 0.1 past either limit; anything else is damage.
 constexpr double PRESAH_KROKU = 0.1 + 1e-3;
@@ -90,10 +86,8 @@ int priprav_ulozenou(char* autor, int ulozena, KOSTKA** kostky, int* pocet)
     ULOZENA_HRA h;
     if (nacti_ulozenou_hru(SOUBOR_ULOZENYCH_HER, ulozena, &h) != CTENI_CELE) return STAV_CHYBI_SOUBOR;
     if (!je_uroven(h.level)) return STAV_CHYBI_SOUBOR;
-    char cesta[DELKA_CESTY_UROVNE];
-    jmeno_urovne(h.level, cesta, sizeof cesta);
     UROVEN u;
-    if (nacti_uroven(cesta, &u) == CTENI_CHYBI) return STAV_CHYBI_SOUBOR;
+    if (nacti_uroven(jmeno_urovne(h.level).c_str(), &u) == CTENI_CHYBI) return STAV_CHYBI_SOUBOR;
     obnov_stav(h);
     std::memcpy(autor, u.autor, MAX_JMENO);
     postav_a_obdaruj(h.mrizka, kostky, pocet);
@@ -103,10 +97,8 @@ int priprav_ulozenou(char* autor, int ulozena, KOSTKA** kostky, int* pocet)
 int priprav_uroven(char* autor, int level, KOSTKA** kostky, int* pocet)
 {
     if (!je_uroven(level)) return STAV_NENI_UROVEN;
-    char cesta[DELKA_CESTY_UROVNE];
-    jmeno_urovne(level, cesta, sizeof cesta);
     UROVEN u;
-    if (nacti_uroven(cesta, &u) == CTENI_CHYBI) return STAV_NENI_UROVEN;
+    if (nacti_uroven(jmeno_urovne(level).c_str(), &u) == CTENI_CHYBI) return STAV_NENI_UROVEN;
     std::memcpy(autor, u.autor, MAX_JMENO);
     postav_a_obdaruj(u.bunky, kostky, pocet);
     return 0;

@@ -1,9 +1,8 @@
 // The level loader: turns a level file, or a saved game with its level, into the bricks of a round and
 // hides the bonuses in them.
 #pragma once
+#include "core/modes.h"
 #include "world/objects.h"
-
-constexpr int MOD_ULOZENA_HRA = 3;   // the game mode that continues a saved game
 
 // Fills `kostky` from index *pocet on (the caller sets it to 0) with the bricks of level `level`, or in
 // mode 3 with those of saved game `ulozena` together with its state. `autor` (13 bytes) receives the

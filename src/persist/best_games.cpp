@@ -1,13 +1,13 @@
 // The best-games screens: the name entry after a finished game and the table itself.
 #include "persist/best_games.h"
 
+#include "core/globals.h"
+#include "core/resources.h"
 #include "platform/platform.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
 #include "sound/sound.h"
-#include "ui/screen_frame.h"
 #include "ui/name_field.h"
 #include "ui/playfield.h"
+#include "ui/screen_loop.h"
 #include "ui/text.h"
 #include "ui/window.h"
 #include "world/objects.h"
@@ -52,28 +52,34 @@ void pis_jmeno_u(int* pozice, char* jmeno, int* hotovo)
     }
 }
 
+// No pointer, and the music waits while the name is typed.
 static void zadej_jmeno(char* jmeno)
 {
-    SNIMEK_OBRAZOVKY snimek = novy_snimek();
     int pozice = 0, hotovo = 0;
-    while (!hotovo) {
-        plat_vstup();
-        pis_jmeno_u(&pozice, jmeno, &hotovo);
-        BITMAP* b = snimek.kresba.get();
-        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b);
-        na_okno(260, 250, 540, 330, b);
-        textprintf_centre_ex(b, font, 400, 268, BARVA_1, -1, "%s", tx({"Zadejte své jméno", "Enter your name"}));
-        textprintf_centre_ex(b, font, 400, 300, BARVA_1, -1, "%s", jmeno);
-        ukaz_snimek(&snimek);
-        plat_cekej_snimek();
-    }
+    OBRAZOVKA o;
+    o.mys = o.hudba = false;
+    spust_obrazovku(
+        &o,
+        [&](OBRAZOVKA* s) {
+            char pred[MAX_JMENO];
+            std::memcpy(pred, jmeno, MAX_JMENO);
+            pis_jmeno_u(&pozice, jmeno, &hotovo);
+            s->zmena = std::memcmp(pred, jmeno, MAX_JMENO) != 0;
+            s->konec = hotovo != 0;
+        },
+        [&](BITMAP* b) {
+            kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b);
+            na_okno(260, 250, 540, 330, b);
+            textprintf_centre_ex(b, font, 400, 268, BARVA_1, -1, "%s", tx({"Zadejte své jméno", "Enter your name"}));
+            textprintf_centre_ex(b, font, 400, 300, BARVA_1, -1, "%s", jmeno);
+        });
 }
 
 int zapis_score(int vitez)
 {
     NEJ_SCORE tabulka[POCET_NEJ];
     cti_tabulku(SOUBOR_NEJ, tabulka);
-    int i = zaradit_skore(tabulka, nas[1], LEVEL - vitez);
+    int i = zaradit_skore(tabulka, nas[NAS_SKORE], LEVEL - vitez);
     if (i < 0) return 0;
     zadej_jmeno(tabulka[i].jmeno);
     zapis_tabulku(SOUBOR_NEJ, tabulka);
@@ -81,7 +87,9 @@ int zapis_score(int vitez)
     return 1;
 }
 
-int urci_cursor_s(int x, int y) { return x >= 361 && x <= 439 && y >= 551 && y <= 574 ? 1 : -1; }
+static constexpr TLACITKO TLACITKO_OK[] = {{1, 360, 550, {"OK", "OK"}}};
+
+int urci_cursor_s(int x, int y) { return tlacitko_na(TLACITKO_OK, x, y, -1); }
 
 // A cell of 20x20 bar pieces: left end, middles, right end.
 static void bunka(BITMAP* cil, int x, int kusu, int y)
@@ -119,30 +127,24 @@ void zobraz_nej_score(const NEJ_SCORE* tabulka, int cursor, int pocet, BITMAP* c
         textprintf_right_ex(cil, font, 472, y, BARVA_1, -1, "%d", tabulka[r].level);
         textprintf_right_ex(cil, font, 614, y, BARVA_1, -1, "%d", tabulka[r].skore);
     }
-    kresli_tlacitko(cil, 360, 550, "OK", cursor == 1);
+    kresli_tlacitka(cil, TLACITKO_OK, cursor);
 }
 
 int nej_score()
 {
-    SNIMEK_OBRAZOVKY snimek = novy_snimek();
     NEJ_SCORE tabulka[POCET_NEJ];
     cti_tabulku(SOUBOR_NEJ, tabulka);
-    int klik = 0, vysledek = -1;
-    while (vysledek == -1) {
-        plat_vstup();
-        bool dole = mys_b & 1;
-        if (!dole && klik == 1) klik = 2;
-        if (dole && klik == 0) klik = 1;
-        int cursor = urci_cursor_s(mys_x, mys_y);
-        BITMAP* b = snimek.kresba.get();
-        kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b);
-        zobraz_nej_score(tabulka, cursor, POCET_NEJ, b);
-        if (klik == 2) vysledek = cursor;
-        kresli_mys(b);
-        ukaz_snimek(&snimek);
-        if (!plat_midi_hraje()) re_midi();
-        if (klik == 2) klik = 0;
-        plat_cekej_snimek();
-    }
+    int cursor = -1;
+    OBRAZOVKA o;
+    spust_obrazovku(
+        &o,
+        [&](OBRAZOVKA* s) {
+            cursor = urci_cursor_s(mys_x, mys_y);
+            s->konec = s->klik == KLIK_PUSTIL && cursor == 1;
+        },
+        [&](BITMAP* b) {
+            kresli_pozadi_kola(POZADI_OBRAZOVKA, "", b);
+            zobraz_nej_score(tabulka, cursor, POCET_NEJ, b);
+        });
     return 0;
 }

@@ -1,7 +1,7 @@
 // Reading and writing n_score.ddt.
 #include "persist/best_games_file.h"
 
-#include "platform/binary_file.h"
+#include "core/binary_file.h"
 
 #include <cstring>
 
@@ -11,7 +11,7 @@ void prazdna_tabulka(NEJ_SCORE* tabulka)
         tabulka[i].skore = 0;
         tabulka[i].level = 0;
         std::memset(tabulka[i].jmeno, 0, MAX_JMENO);
-        std::strcpy(tabulka[i].jmeno, "- - - - - -");
+        std::strcpy(tabulka[i].jmeno, PRAZDNY_ZAZNAM);
     }
 }
 
@@ -47,7 +47,7 @@ void nacti_sampiona(const char* soubor, char* jmeno)
     std::memset(jmeno, 0, MAX_JMENO);
     SOUBOR f = otevri_soubor(soubor, "rb");
     if (!f) {
-        std::strcpy(jmeno, "Neuvedeno");
+        std::strcpy(jmeno, NEUVEDENO);
         return;
     }
     if (std::fseek(f.get(), 8, SEEK_SET) == 0) cti_bajty(f.get(), jmeno, MAX_JMENO);

@@ -1,7 +1,7 @@
 // n_score.ddt: the twenty best games, 21 bytes each — score, level (little-endian int32) and a
 // 13-byte name — from the best down, in the order they were entered.
 #pragma once
-#include "shell/globals.h"
+#include "core/constants.h"
 
 constexpr int POCET_NEJ = 20;
 constexpr int VELIKOST_ZAZNAMU_NEJ = 21;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <vector>
-#include "platform/binary_file.h"
+#include "core/binary_file.h"
 
 namespace {
 // The twelve words after the grid, in the file's order; the float is handled apart.
@@ -22,7 +22,7 @@ constexpr size_t JMENO_NA = KROK_NA + 4;                                // offse
 void hra_z_bajtu(const unsigned char* b, ULOZENA_HRA* h)
 {
     std::memset(h, 0, sizeof *h);
-    bunky_z_bajtu(b, BUNEK_MRIZKY, h->mrizka);
+    bunky_z_bajtu(b, POCET_BUNEK, h->mrizka);
     for (size_t i = 0; i < SLOV_ZAZNAMU - 1; i++) h->*SLOVA[i] = cti_le32(b + VELIKOST_MRIZKY + 4 * i);
     h->krok = std::bit_cast<float>(static_cast<uint32_t>(cti_le32(b + KROK_NA)));
     jmeno_z_bajtu(b + JMENO_NA, MAX_JMENO, h->jmeno);
@@ -30,7 +30,7 @@ void hra_z_bajtu(const unsigned char* b, ULOZENA_HRA* h)
 
 void hra_do_bajtu(const ULOZENA_HRA& h, unsigned char* b)
 {
-    bunky_do_bajtu(h.mrizka, BUNEK_MRIZKY, b);
+    bunky_do_bajtu(h.mrizka, POCET_BUNEK, b);
     for (size_t i = 0; i < SLOV_ZAZNAMU - 1; i++) zapis_le32(b + VELIKOST_MRIZKY + 4 * i, h.*SLOVA[i]);
     zapis_le32(b + KROK_NA, static_cast<int32_t>(std::bit_cast<uint32_t>(h.krok)));
     std::memset(b + JMENO_NA, 0, MAX_JMENO);

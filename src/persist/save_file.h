@@ -2,7 +2,7 @@
 // and a 13-byte name, all little-endian. Only whole records are ever taken from it.
 #pragma once
 #include <cstddef>
-#include "levels/level_file.h"
+#include "core/level_file.h"
 
 constexpr const char* SOUBOR_ULOZENYCH_HER = "save.ddt";
 constexpr int POCET_ULOZENYCH = 20;                                       // slots 0..19
@@ -11,7 +11,7 @@ constexpr size_t VELIKOST_ZAZNAMU = VELIKOST_MRIZKY + 4 * SLOV_ZAZNAMU + MAX_JME
 
 // One saved-game slot, fields in the file's order.
 struct ULOZENA_HRA {
-    int mrizka[BUNEK_MRIZKY];   // bricks still standing, 0..10 per cell
+    int mrizka[POCET_BUNEK];   // bricks still standing, 0..10 per cell
     int zivoty;                 // nas[0]
     int skore;                  // nas[1]; 0 marks an empty slot
     int level;                  // LEVEL

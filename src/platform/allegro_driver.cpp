@@ -43,14 +43,27 @@ static void tik_casovace()
 
 static void sekunda_casovace() { sekunda_hry(); }
 
-bool plat_casovace(void (*tik)(), void (*sekunda)())
+bool plat_casovace(void (*tik)(), int jednotek_tiku, void (*sekunda)(), int jednotek_sekundy)
 {
     tik_hry = tik;
     sekunda_hry = sekunda;
     if (install_timer() != 0) return false;
-    if (install_int_ex(tik_casovace, 1988) != 0) return false;
-    return install_int_ex(sekunda_casovace, 1193181) == 0;
+    if (install_int_ex(tik_casovace, jednotek_tiku) != 0) return false;
+    return install_int_ex(sekunda_casovace, jednotek_sekundy) == 0;
 }
+
+static long long snimku = 0;
+
+void plat_ukaz(BITMAP* zdroj, int zx, int zy, int x, int y, int w, int h)
+{
+    snimku++;
+    acquire_screen();
+    blit(zdroj, screen, zx, zy, x, y, w, h);
+    release_screen();
+}
+
+void plat_sejmi(BITMAP* cil) { blit(screen, cil, 0, 0, 0, 0, cil->w, cil->h); }
+long long plat_cislo_snimku() { return snimku; }
 
 void plat_zprava(const char* text) { allegro_message("%s", text); }
 void plat_konec() { allegro_exit(); }

@@ -1,6 +1,7 @@
 // Scripting of the headless driver: a memory screen, a scripted mouse and keyboard, a virtual clock
 // and a recorder of every sound. Tests drive the real screens of the game through it.
 #pragma once
+#include <allegro.h>
 #include <functional>
 #include <stdexcept>
 #include <vector>
@@ -27,9 +28,12 @@ struct HL_UDALOST {
     long long tik;          // virtual time in timer ticks
 };
 
-bool hl_start(const char* datafile);    // SYSTEM_NONE, 800x600x16 memory screen; loads datafile unless null
-void hl_konec();                        // frees what hl_start made
-void hl_reset();                        // clears the script, recorder, keys, clock counters and mouse range
+void hl_start();                        // SYSTEM_NONE, 800x600x16 memory screen, then hl_reset
+void hl_konec();                        // the end of a test: hl_reset
+void hl_reset();                        // clears the script, recorder, keys, virtual clock and mouse range,
+                                        // then calls the reset hook
+void hl_pri_resetu(void (*reset)());    // what hl_reset also resets (the game's timer counters)
+BITMAP* hl_obrazovka();                 // the memory screen: what the player would see
 
 void hl_pridej(const HL_KROK& k);       // appends a step to the script
 void hl_klik(int x, int y);             // press and release of the left button at (x, y)

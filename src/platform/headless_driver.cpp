@@ -3,16 +3,13 @@
 // deterministically, without an X server and without sleeping.
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <deque>
 #include <utility>
 
-constexpr long long ZAKLAD_TIKU = 1988;         // timer base units per tick
-constexpr long long ZAKLAD_SEKUNDY = 1193181;   // timer base units per second
+constexpr long long ZAKLAD_SEKUNDY = 1193181;   // the timer base: units per second, for plat_rest
 
 bool hl_grafika_selze = false;
 bool hl_casovac_selze = false;
@@ -23,9 +20,12 @@ long long hl_tiku = 0;
 std::vector<HL_UDALOST> hl_zaznam;
 
 static bool allegro_bezi = false;
-static void (*tik_hry)() = increment_speed_counter;
-static void (*sekunda_hry)() = timer_func;
-static long long zaklad = 0, dalsi_tik = ZAKLAD_TIKU, dalsi_sekunda = ZAKLAD_SEKUNDY;
+static void (*tik_hry)() = nullptr;
+static void (*sekunda_hry)() = nullptr;
+static void (*reset_hry)() = nullptr;
+static long long jednotek_tiku = 1988, jednotek_sekundy = ZAKLAD_SEKUNDY;
+static long long zaklad = 0, dalsi_tik = jednotek_tiku, dalsi_sekunda = jednotek_sekundy;
+static long long snimku = 0;
 
 static std::deque<HL_KROK> skript;
 static int zbyva_kroku = 0;
@@ -47,13 +47,13 @@ static void posun_zaklad(long long o)
         if (udalost > konec) break;
         zaklad = udalost;
         if (udalost == dalsi_tik) {
-            dalsi_tik += ZAKLAD_TIKU;
+            dalsi_tik += jednotek_tiku;
             hl_tiku++;
-            tik_hry();
+            if (tik_hry) tik_hry();
         }
         if (udalost == dalsi_sekunda) {
-            dalsi_sekunda += ZAKLAD_SEKUNDY;
-            sekunda_hry();
+            dalsi_sekunda += jednotek_sekundy;
+            if (sekunda_hry) sekunda_hry();
         }
     }
     zaklad = konec;
@@ -62,7 +62,7 @@ static void posun_zaklad(long long o)
 void hl_posun_cas(int tiku)
 {
     if (tiku <= 0) return;
-    posun_zaklad(dalsi_tik + (tiku - 1) * ZAKLAD_TIKU - zaklad);
+    posun_zaklad(dalsi_tik + (tiku - 1) * jednotek_tiku - zaklad);
 }
 
 // --- start and end -------------------------------------------------------------------------------
@@ -91,33 +91,29 @@ bool plat_grafika()
 
 void plat_zvuk_start() {}
 
-bool plat_casovace(void (*tik)(), void (*sekunda)())
+bool plat_casovace(void (*tik)(), int tiku, void (*sekunda)(), int sekundy)
 {
     tik_hry = tik;
     sekunda_hry = sekunda;
+    jednotek_tiku = tiku;
+    jednotek_sekundy = sekundy;
+    dalsi_tik = zaklad + tiku;
+    dalsi_sekunda = zaklad + sekundy;
     return !hl_casovac_selze;
 }
 
 void plat_zprava(const char*) {}
 void plat_konec() {}
 
-bool hl_start(const char* datafile)
+void hl_pri_resetu(void (*reset)()) { reset_hry = reset; }
+
+void hl_start()
 {
     plat_grafika();
     hl_reset();
-    if (!datafile) return true;
-    data = load_datafile(datafile);
-    if (data) font = static_cast<FONT*>(data[fnt_main].dat);
-    return data != nullptr;
 }
 
-void hl_konec()
-{
-    if (data) unload_datafile(data);
-    data = nullptr;
-    font = nullptr;
-    hl_reset();
-}
+void hl_konec() { hl_reset(); }
 
 void hl_reset()
 {
@@ -145,15 +141,23 @@ void hl_reset()
     hl_pruchodu = 0;
     hl_tiku = 0;
     zaklad = 0;
-    dalsi_tik = ZAKLAD_TIKU;
-    dalsi_sekunda = ZAKLAD_SEKUNDY;
-    tik_hry = increment_speed_counter;
-    sekunda_hry = timer_func;
-    speed_counter = 0;
-    pro_strelu = 0;
-    sekundy = 0;
-    minuty = 0;
+    dalsi_tik = jednotek_tiku;
+    dalsi_sekunda = jednotek_sekundy;
+    snimku = 0;
+    if (reset_hry) reset_hry();
 }
+
+// --- the display ---------------------------------------------------------------------------------
+
+void plat_ukaz(BITMAP* zdroj, int zx, int zy, int x, int y, int w, int h)
+{
+    snimku++;
+    blit(zdroj, screen, zx, zy, x, y, w, h);
+}
+
+void plat_sejmi(BITMAP* cil) { blit(screen, cil, 0, 0, 0, 0, cil->w, cil->h); }
+long long plat_cislo_snimku() { return snimku; }
+BITMAP* hl_obrazovka() { return screen; }
 
 // --- input -----------------------------------------------------------------------------------------
 

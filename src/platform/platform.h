@@ -1,6 +1,7 @@
 // The platform layer: the only code that talks to the machine's devices through Allegro — the screen,
 // mouse, keyboard, timers and sound. Two drivers implement it: the real one (allegro_*.cpp) and a
-// headless one for tests (headless_*.cpp, scripted through platform/headless.h).
+// headless one for tests (headless_*.cpp, scripted through platform/headless.h). It knows nothing of
+// the game: the timer callbacks are handed in.
 #pragma once
 #include <allegro.h>
 
@@ -12,9 +13,18 @@ void plat_zaklad();                          // the library, keyboard and mouse
 bool plat_grafika();                         // 16-bit 800x600 screen; false when it cannot be set
 void plat_zvuk_start();                      // digital sound and MIDI, silently nothing without hardware
 DATAFILE* plat_nahraj_data(const char* jmeno);   // odraz.dat, null when it cannot be loaded
-bool plat_casovace(void (*tik)(), void (*sekunda)()); // tik every 1988 of 1193181 Hz, sekunda every second
+// Installs two timer callbacks with their periods in units of the 1193181 Hz timer base.
+bool plat_casovace(void (*tik)(), int jednotek_tiku, void (*sekunda)(), int jednotek_sekundy);
 void plat_zprava(const char* text);          // the library's message box
 void plat_konec();                           // shuts the library down
+
+// --- the display ------------------------------------------------------------------------------
+// Shows the w x h rectangle at (zx, zy) of `zdroj` at (x, y) of the display; every pixel the player
+// sees goes through here.
+void plat_ukaz(BITMAP* zdroj, int zx, int zy, int x, int y, int w, int h);
+inline void plat_ukaz_vse(BITMAP* zdroj) { plat_ukaz(zdroj, 0, 0, 0, 0, zdroj->w, zdroj->h); }
+void plat_sejmi(BITMAP* cil);                // copies what the display shows into `cil` (from 0, 0)
+long long plat_cislo_snimku();               // counts the calls of plat_ukaz
 
 // --- input, sampled at each poll ------------------------------------------------------------
 extern int mys_x, mys_y, mys_b;              // pointer and buttons as of the last poll (bit 1 left, 2 right)

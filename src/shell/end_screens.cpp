@@ -1,30 +1,33 @@
 // Boxes between rounds and the screens that close a game and record it among the best games.
 #include "shell/end_screens.h"
 
+#include "core/bitmap.h"
+#include "core/globals.h"
+#include "core/resources.h"
+#include "levels/try_level.h"
 #include "persist/best_games.h"
 #include "platform/platform.h"
 #include "shell/game.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
-#include "ui/bitmap.h"
+#include "ui/screen_loop.h"
 #include "ui/text.h"
 #include "ui/window.h"
 
 #include <cstdio>
 
-static void mala_hlaska(const char* text, BITMAP* cil, int x, int y)
+// The 240 x 60 box with one line of text.
+static BITMAPA mala_hlaska(const char* text)
 {
     BITMAPA b = nova_bitmapa(240, 60);
     na_okno(0, 0, 240, 60, b.get());
     textprintf_centre_ex(b.get(), font, 120, 23, BARVA_1, -1, "%s", text);
-    blit(b.get(), cil, 0, 0, x, y, 240, 60);
+    return b;
 }
 
 void hlaska_kolo(int level, BITMAP* cil)
 {
     char text[48];
     std::snprintf(text, sizeof text, "%s  %d", tx({"Ú R O V E Ň", "L E V E L"}), level);
-    mala_hlaska(text, cil, 280, 230);
+    blit(mala_hlaska(text).get(), cil, 0, 0, 280, 230, 240, 60);
 }
 
 struct RADEK_ZPRAVY {
@@ -85,19 +88,16 @@ static void zprava_a_klavesa(const ZPRAVA* zpravy)
             if (r.text) vypis_zarovnane(b.get(), r.text, 25, 365, r.y, BARVA_1);
         textprintf_centre_ex(b.get(), font, 195, 192, BARVA_1, -1, "%s",
                              tx({"stiskněte libovolnou klávesu", "press any key"}));
-        blit(b.get(), screen, 0, 0, 205, 140, 390, 220);
+        plat_ukaz(b.get(), 0, 0, 205, 140, 390, 220);
     }
     plat_vyprazdni_klavesy();
-    while (!plat_klavesa_ceka()) {
-        plat_vstup();
-        plat_cekej_snimek();
-    }
+    cekej_na_klavesu();
 }
 
 int game_next()
 {
-    if (MOD_HRY == 2) {     // a tried level ends with its win
-        HRAJE_SE = 0;
+    if (MOD_HRY == MOD_ZKUSEBNI) {     // a tried level ends with its win
+        konec_zkousky();
         return ZNOVU_MENU;
     }
     LEVEL++;
@@ -106,7 +106,7 @@ int game_next()
 
 int game_over()
 {
-    mala_hlaska(tx({"K O N E C  H R Y", "G A M E  O V E R"}), screen, 280, 200);
+    plat_ukaz(mala_hlaska(tx({"K O N E C  H R Y", "G A M E  O V E R"})).get(), 0, 0, 280, 200, 240, 60);
     plat_rest(1500);
     HRAJE_SE = 0;
     if (zapis_score(0) == 1) nej_score();

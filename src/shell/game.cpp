@@ -2,14 +2,16 @@
 // clean-up; and the game, which runs rounds one after another until an end screen.
 #include "shell/game.h"
 
+#include "core/bitmap.h"
+#include "core/globals.h"
+#include "core/play_clock.h"
 #include "levels/loader.h"
 #include "platform/platform.h"
 #include "shell/end_screens.h"
-#include "shell/globals.h"
 #include "shell/menu.h"
 #include "sound/sound.h"
-#include "ui/bitmap.h"
 #include "ui/playfield.h"
+#include "ui/screen_loop.h"
 #include "world/bricks.h"
 #include "world/round.h"
 #include "world/speed.h"
@@ -17,6 +19,14 @@
 constexpr int NEJVIC_POZADU = 1000;   // ticks overdue before the round gives up
 
 KOLO* hrane_kolo = nullptr;
+
+static int sirka_v_rozsahu = 0;   // the paddle width the pointer's range was last set for
+
+void omez_mys_na_prkno(int sirka)
+{
+    sirka_v_rozsahu = sirka;
+    plat_mys_rozsah(STENA_VLEVO, 500, STENA_VPRAVO - sirka, 501);
+}
 
 struct BITMAPY_KOLA {
     BITMAPA base, sprite, scene, pause;
@@ -53,13 +63,11 @@ static void priprav_bitmapy(BITMAPY_KOLA* b, const char* autor)
 // The level box is revealed with the curtain, stays two seconds, and goes.
 static void odhal_kolo(BITMAPY_KOLA* b, const char* autor)
 {
-    efektni_tisk(b->scene.get(), screen);
+    efektni_tisk(b->scene.get());
     plat_rest(2000);
     kresli_pozadi_kola(POZADI_HRA, autor, b->scene.get());
     zakresli_kostky(kostka, POCET_KOSTEK, b->scene.get());
-    acquire_screen();
-    tisk_vse(b->scene.get(), screen);
-    release_screen();
+    plat_ukaz_vse(b->scene.get());
 }
 
 // Time spent outside play (pause, menu) is not counted: the counters are kept and put back.
@@ -69,25 +77,22 @@ struct ZASTAVENY_CAS {
 
 static ZASTAVENY_CAS zastav_cas()
 {
-    nas[10] = sekundy;
-    nas[9] = minuty;
+    nas[NAS_SEKUNDY] = sekundy;
+    nas[NAS_MINUTY] = minuty;
     return {speed_counter.load()};
 }
 
 static void obnov_cas(ZASTAVENY_CAS z)
 {
-    sekundy = nas[10];
-    minuty = nas[9];
+    sekundy = nas[NAS_SEKUNDY];
+    minuty = nas[NAS_MINUTY];
     speed_counter = z.tiky;
 }
 
 static void pauza()
 {
     ZASTAVENY_CAS z = zastav_cas();
-    while (!plat_klavesa_ceka()) {
-        plat_vstup();
-        plat_cekej_snimek();
-    }
+    cekej_na_klavesu();
     plat_cti_klavesu(nullptr);
     obnov_cas(z);
 }
@@ -96,18 +101,24 @@ static void menu_ve_hre(KOLO* k, BITMAPY_KOLA* b, const char* autor)
 {
     ZASTAVENY_CAS z = zastav_cas();
     int x = mys_x, y = mys_y;
-    tisk_vse(screen, b->pause.get());
+    plat_sejmi(b->pause.get());
     k->status = menu(MENU_VE_HRE);
-    if (k->status == 0) {
+    if (k->status == STAV_HRAJE) {
         kresli_prostredi(autor, b->base.get());
         kresli_prostredi(autor, b->scene.get());
         kresli_prostredi(autor, b->pause.get());
-        acquire_screen();
-        tisk_vse(b->pause.get(), screen);
-        release_screen();
+        plat_ukaz_vse(b->pause.get());
     }
     obnov_cas(z);
     plat_mys_pozice(x, y);
+}
+
+// The grey bricks turned at 7:00 are shown one by one; that pause is not play.
+static void ukaz_sede(KOLO* k, BITMAP* scene)
+{
+    ZASTAVENY_CAS z = zastav_cas();
+    ukaz_premenene(k->premenene, k->pocet_premenenych, scene);
+    obnov_cas(z);
 }
 
 // Every tick that has come due, each with the mouse as it is now; a stall beyond the limit ends the round.
@@ -118,19 +129,21 @@ static void tiky(KOLO* k, BITMAP* scene)
         plat_mys();
         if (speed_counter > NEJVIC_POZADU) {
             speed_counter = -10;
-            if (k->status == 0) k->status = STAV_POMALU;
+            if (k->status == STAV_HRAJE) k->status = STAV_POMALU;
         }
-        tik_kola(k, mys_b & 1, mys_x, scene);
+        tik_kola(k, mys_b & 1, mys_x);
+        if (k->prkno->velikost != sirka_v_rozsahu) omez_mys_na_prkno(k->prkno->velikost);   // never into a wall
+        if (k->pocet_premenenych > 0) ukaz_sede(k, scene);
     }
 }
 
 static void smycka_kola(KOLO* k, BITMAPY_KOLA* b, const char* autor)
 {
-    while (k->status == 0) {
+    while (k->status == STAV_HRAJE) {
         plat_vyprazdni_klavesy();
         plat_vstup();
         tiky(k, b->scene.get());
-        if (k->status == 0) {
+        if (k->status == STAV_HRAJE) {
             draw_all(k->prkno, k->pusky, k->pocet_pusek, k->koule, k->pocet_kouli, kostka, POCET_KOSTEK,
                      k->strely, k->pocet_strel, k->bonusy, k->pocet_bonusu, b->base.get(), b->scene.get(),
                      b->sprite.get());
@@ -138,10 +151,10 @@ static void smycka_kola(KOLO* k, BITMAPY_KOLA* b, const char* autor)
         }
         konec_snimku(k);
         if (!plat_midi_hraje()) re_midi();
-        if (k->status != 0) break;
+        if (k->status != STAV_HRAJE) break;
         if (plat_drzi(KEY_P)) pauza();
         if ((mys_b & 2) || plat_drzi(KEY_ESC)) menu_ve_hre(k, b, autor);
-        if (k->status == 0 && speed_counter <= 0) plat_cekej_tik();
+        if (k->status == STAV_HRAJE && speed_counter <= 0) plat_cekej_tik();
     }
 }
 
@@ -152,20 +165,20 @@ int hraj_kolo()
     vynuluj_stav();
     plat_mys();
     plat_mys_pozice(400, 500);
-    plat_mys_rozsah(10, 500, 790 - nas[5], 501);
+    omez_mys_na_prkno(nas[NAS_SIRKA_PRKNA]);
     k.status = priprav_kostky(autor, MOD_HRY, LEVEL, ULOZENA, kostka, &POCET_KOSTEK);
-    if (MOD_HRY == 3) MOD_HRY = 1;
+    if (MOD_HRY == MOD_ULOZENA_HRA) MOD_HRY = MOD_OBYCEJNA;
     if (!zaloz_objekty_kola(&k, mys_x)) {
         uvolni_kolo(&k);
         return 0;
     }
     BITMAPY_KOLA b;
     priprav_bitmapy(&b, autor);
-    if (k.status == 0) odhal_kolo(&b, autor);
+    if (k.status == STAV_HRAJE) odhal_kolo(&b, autor);
     plat_mys_pozice(400, 500);
-    k.posledni_minuta = nas[9];
-    sekundy = nas[10];
-    minuty = nas[9];
+    k.posledni_minuta = nas[NAS_MINUTY];
+    sekundy = nas[NAS_SEKUNDY];
+    minuty = nas[NAS_MINUTY];
     srovnat_rychlost();
     speed_counter = 0;
     hrane_kolo = &k;

@@ -9,3 +9,4 @@ extern KOLO* hrane_kolo;        // the round being played, null between rounds
 
 int game();                      // plays rounds until the game ends; 0 when the player ended the program
 int hraj_kolo();                 // one round from preparation to clean-up; its status code (0: no paddle)
+void omez_mys_na_prkno(int sirka);   // the pointer held in the paddle's strip: y 500..501, x 10..790 - sirka

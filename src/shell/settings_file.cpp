@@ -1,14 +1,12 @@
 // Reading and writing setdat.ddt.
 #include "shell/settings_file.h"
 
-#include "platform/binary_file.h"
-#include "shell/globals.h"
+#include "core/binary_file.h"
+#include "core/globals.h"
 #include "sound/sound.h"
 
 #include <algorithm>
 #include <cstring>
-
-static const char NEUVEDENO[] = "Neuvedeno";
 
 // Every field is read whole or not at all; what is missing keeps the value it had. Volumes outside
 // 0..255 and music choices outside 0..10 are brought back into range; the name always ends.

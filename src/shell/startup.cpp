@@ -2,13 +2,14 @@
 // then the main menu; on the way out the settings are written back.
 #include "shell/startup.h"
 
-#include "levels/level_file.h"
+#include "core/binary_file.h"
+#include "core/globals.h"
+#include "core/level_file.h"
+#include "core/play_clock.h"
+#include "core/resources.h"
 #include "persist/best_games_file.h"
-#include "platform/binary_file.h"
 #include "platform/platform.h"
-#include "shell/globals.h"
 #include "shell/menu.h"
-#include "shell/resources.h"
 #include "shell/settings_file.h"
 #include "sound/sound.h"
 
@@ -22,12 +23,9 @@ static const char CHYBA_CASOVACE[] = "Nelze spustit casovac.";
 // Levels are numbered without gaps: a missing level 5 hides levels 6 and up.
 int spocitej_urovne()
 {
-    char jmeno[64];
-    for (int n = 1; n <= 999; n++) {
-        jmeno_urovne(n, jmeno, sizeof jmeno);
-        if (!soubor_existuje(jmeno)) return n - 1;
-    }
-    return 999;
+    for (int n = PRVNI_UROVEN; n <= POSLEDNI_UROVEN; n++)
+        if (!soubor_existuje(jmeno_urovne(n).c_str())) return n - 1;
+    return POSLEDNI_UROVEN;
 }
 
 static void uvolni_data()
@@ -72,7 +70,7 @@ int hlavni()
     }
     plat_zvuk_start();
     if (!nahraj_zdroje()) return 0;
-    if (!plat_casovace(increment_speed_counter, timer_func)) {
+    if (!plat_casovace(increment_speed_counter, JEDNOTEK_TIKU, timer_func, JEDNOTEK_SEKUNDY)) {
         uvolni_data();
         plat_zprava(CHYBA_CASOVACE);
         return 0;
@@ -86,7 +84,7 @@ int hlavni()
     pouzij_hlasitost();
     nahraj_midi();
     prizpusob_volbu_hudby();
-    menu(1);
+    menu(MENU_HLAVNI);
     vypni();
     return 0;
 }

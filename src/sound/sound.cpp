@@ -3,7 +3,7 @@
 #include "sound/sound.h"
 
 #include "platform/platform.h"
-#include "shell/resources.h"
+#include "core/resources.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,9 +2,12 @@
 // those rectangles to the screen. The status bar numbers live in the scene bitmap.
 #include "ui/playfield.h"
 
+#include "core/clock.h"
+#include "core/globals.h"
+#include "core/play_clock.h"
+#include "core/resources.h"
 #include "platform/platform.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "sound/sound.h"
 #include "ui/memory_blit.h"
 #include "ui/text.h"
 
@@ -33,7 +36,7 @@ void kresli_object(const OBJECT* o, BITMAP* cil) { kresli_masku(cil, o->obrazek,
 
 void kresli_na_screen(int sirka, int vyska, int vlevo, int nahore, BITMAP* zdroj)
 {
-    blit(zdroj, screen, vlevo, nahore, vlevo, nahore, sirka, vyska);
+    plat_ukaz(zdroj, vlevo, nahore, vlevo, nahore, sirka, vyska);
 }
 
 static void ramecek(BITMAP* cil)
@@ -95,11 +98,6 @@ void zakresli_kostky(KOSTKA** kostky, int pocet, BITMAP* cil)
 
 void tisk_vse(BITMAP* zdroj, BITMAP* cil) { blit(zdroj, cil, 0, 0, 0, 0, cil->w, cil->h); }
 
-void format_hodin(char* buf, int velikost, int min, int sek)
-{
-    std::snprintf(buf, velikost, "%s%d:%s%d", min <= 9 ? "0" : "", min, sek <= 9 ? "0" : "", sek);
-}
-
 // The four status values: score, lives, level, time; "Test" for the first three while trying a level.
 // A value that reads as it did in the last frame is already on the screen and is left alone.
 void pis_texty(int sek, int min, BITMAP* base_bmp, BITMAP* scene_bmp)
@@ -108,35 +106,45 @@ void pis_texty(int sek, int min, BITMAP* base_bmp, BITMAP* scene_bmp)
         int vlevo, sirka, vpravo;
     };
     static constexpr POLE POLE_STAVU[4] = {{60, 81, 140}, {220, 41, 260}, {360, 41, 400}, {510, 61, 570}};
-    const int hodnoty[3] = {nas[1], nas[0], LEVEL};
+    const int hodnoty[3] = {nas[NAS_SKORE], nas[NAS_ZIVOTY], LEVEL};
     char texty[4][32];
     for (int i = 0; i < 3; i++) {
-        if (MOD_HRY == 2) std::snprintf(texty[i], 32, "Test");
+        if (MOD_HRY == MOD_ZKUSEBNI) std::snprintf(texty[i], 32, "Test");
         else std::snprintf(texty[i], 32, "%d", hodnoty[i]);
     }
-    format_hodin(texty[3], 32, min, sek);
+    format_casu(texty[3], 32, {min, sek});
     for (int i = 0; i < 4; i++) {
         const POLE& p = POLE_STAVU[i];
         if (std::strcmp(texty[i], ukazane_hodnoty[i]) == 0) continue;
         std::strcpy(ukazane_hodnoty[i], texty[i]);
         blit(base_bmp, scene_bmp, p.vlevo, RADEK_STAVU, p.vlevo, RADEK_STAVU, p.sirka, 20);
         textprintf_right_ex(scene_bmp, font, p.vpravo, 582, BARVA_1, -1, "%s", texty[i]);
-        acquire_screen();
-        blit(scene_bmp, screen, p.vlevo, RADEK_STAVU, p.vlevo, RADEK_STAVU, p.sirka, 20);
-        release_screen();
+        plat_ukaz(scene_bmp, p.vlevo, RADEK_STAVU, p.vlevo, RADEK_STAVU, p.sirka, 20);
     }
 }
 
 // The picture closes in from the top and bottom edges to the middle, two rows each 5 ms.
-void efektni_tisk(BITMAP* zdroj, BITMAP* cil)
+void efektni_tisk(BITMAP* zdroj)
 {
     for (int i = 0; i < 300; i += 2) {
         while (speed_counter < 3) plat_cekej_tik();
         speed_counter = 0;
-        acquire_bitmap(cil);
-        blit(zdroj, cil, 0, i, 0, i, cil->w, 2);
-        blit(zdroj, cil, 0, 598 - i, 0, 598 - i, cil->w, 2);
-        release_bitmap(cil);
+        plat_ukaz(zdroj, 0, i, 0, i, zdroj->w, 2);
+        plat_ukaz(zdroj, 0, 598 - i, 0, 598 - i, zdroj->w, 2);
+    }
+}
+
+// The grey bricks turned at 7:00 appear one after the other in the scene and on the display, each
+// with its knock and a pause of its own.
+void ukaz_premenene(KOSTKA* const* kostky, int pocet, BITMAP* scene_bmp)
+{
+    for (int i = 0; i < pocet; i++) {
+        const KOSTKA* k = kostky[i];
+        BITMAP* b = k->obrazek;
+        blit(b, scene_bmp, 0, 0, k->x, k->y, b->w, b->h);
+        plat_ukaz(scene_bmp, k->x, k->y, k->x, k->y, b->w, b->h);
+        zvuk(snd_brick);
+        plat_rest(PAUZA_SEDE_MS);
     }
 }
 
@@ -184,19 +192,17 @@ void draw_all(OBJECT* prkno, OBJECT** pusky, int pocet_pusek, OBJECT** koule, in
     acquire_bitmap(sprite_bmp);
     for (int i = 0; i < n; i++) kresli_pozadi(r[i].sirka, r[i].vyska, r[i].vlevo, r[i].nahore, scene_bmp, sprite_bmp);
     kresli_object(prkno, sprite_bmp);
-    if (nas[7] == 1) paska(sprite_bmp, prkno, 3, 5);
-    if (nas[8] == 1) paska(sprite_bmp, prkno, 14, 16);
+    if (nas[NAS_LEPIDLO] == 1) paska(sprite_bmp, prkno, 3, 5);
+    if (nas[NAS_NAHODNY_ODRAZ] == 1) paska(sprite_bmp, prkno, 14, 16);
     kresli_zive(pusky, pocet_pusek, sprite_bmp);
     kresli_zive(koule, pocet_kouli, sprite_bmp);
     kresli_zive(strely, pocet_strel, sprite_bmp);
     kresli_zive(bonusy, pocet_bonusu, sprite_bmp);
     release_bitmap(sprite_bmp);
 
-    acquire_screen();
     for (int i = 0; i < pocet_kostek; i++) {
         const KOSTKA* k = kostky[i];
-        if (k->zasahy == 0) blit(scene_bmp, screen, k->x, k->y, k->x, k->y, k->obrazek->w, k->obrazek->h);
+        if (k->zasahy == 0) plat_ukaz(scene_bmp, k->x, k->y, k->x, k->y, k->obrazek->w, k->obrazek->h);
     }
     for (int i = 0; i < n; i++) kresli_na_screen(r[i].sirka, r[i].vyska, r[i].vlevo, r[i].nahore, sprite_bmp);
-    release_screen();
 }

@@ -1,4 +1,4 @@
-// Sending composed frames to the screen.
+// Sending composed frames to the display.
 #include "ui/screen_frame.h"
 
 #include "platform/platform.h"
@@ -8,7 +8,7 @@
 
 SNIMEK_OBRAZOVKY novy_snimek()
 {
-    return {nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY), nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY), false};
+    return {nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY), nova_bitmapa(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY), -1};
 }
 
 bool stejne_bitmapy(BITMAP* a, BITMAP* b)
@@ -20,12 +20,12 @@ bool stejne_bitmapy(BITMAP* a, BITMAP* b)
     return true;
 }
 
+bool snimek_plati(const SNIMEK_OBRAZOVKY& s) { return s.cislo == plat_cislo_snimku(); }
+
 void ukaz_snimek(SNIMEK_OBRAZOVKY* s)
 {
-    if (s->platny && stejne_bitmapy(s->kresba.get(), s->ukazany.get())) return;
-    acquire_screen();
-    blit(s->kresba.get(), screen, 0, 0, 0, 0, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
-    release_screen();
+    if (snimek_plati(*s) && stejne_bitmapy(s->kresba.get(), s->ukazany.get())) return;
+    plat_ukaz_vse(s->kresba.get());
     std::swap(s->kresba, s->ukazany);
-    s->platny = true;
+    s->cislo = plat_cislo_snimku();
 }

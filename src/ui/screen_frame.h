@@ -1,14 +1,15 @@
-// Whole-screen frames of the menu-like screens: composed in full every pass, but sent to the screen only
-// when they differ from the frame shown last, so an idle screen costs next to nothing.
+// Whole-screen frames of the menu-like screens: sent to the display only when they differ from the
+// frame it shows, so an unchanged picture costs no copy.
 #pragma once
-#include "ui/bitmap.h"
+#include "core/bitmap.h"
 
 struct SNIMEK_OBRAZOVKY {
-    BITMAPA kresba;     // composed in this pass
-    BITMAPA ukazany;    // what the screen shows
-    bool platny;        // false when something else has drawn on the screen since
+    BITMAPA kresba;          // composed in this pass
+    BITMAPA ukazany;         // what the display shows, while nothing else has drawn there since
+    long long cislo = -1;    // the display's frame count right after ukazany was sent
 };
 
 SNIMEK_OBRAZOVKY novy_snimek();                 // two screen-sized bitmaps, nothing shown yet
-void ukaz_snimek(SNIMEK_OBRAZOVKY* s);          // puts the composed frame on the screen if it changed
+bool snimek_plati(const SNIMEK_OBRAZOVKY& s);   // the display still shows ukazany
+void ukaz_snimek(SNIMEK_OBRAZOVKY* s);          // puts the composed frame on the display if it changed
 bool stejne_bitmapy(BITMAP* a, BITMAP* b);      // same size and the same pixels

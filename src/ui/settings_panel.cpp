@@ -1,8 +1,9 @@
 // The settings panel: drawing, the held arrows and the hit test of the menu screen.
 #include "ui/settings_panel.h"
 
-#include "shell/clock.h"
-#include "shell/globals.h"
+#include "core/clock.h"
+#include "core/globals.h"
+#include "core/play_clock.h"
 #include "sound/sound.h"
 #include "ui/text.h"
 #include "ui/window.h"
@@ -52,22 +53,26 @@ static void volba_hudby_krok(int smer)
     re_midi();
 }
 
-void nastaveni(int kurzor)
+bool nastaveni(int kurzor)
 {
     bool hlasitost = kurzor >= OVL_HUDBA_MINUS && kurzor <= OVL_ZVUK_PLUS;
     if (hlasitost && speed_counter > 30) {
         speed_counter = 0;
         hlasitost_krok(kurzor);
-        return;
+        return true;
     }
-    if (speed_counter <= 100) return;
+    if (speed_counter <= 100) return false;
     if (kurzor == OVL_JAZYK_MINUS || kurzor == OVL_JAZYK_PLUS) {
         speed_counter = 0;
         jazyk = jazyk == 1 ? 2 : 1;
-    } else if (kurzor == OVL_VOLBA_MINUS || kurzor == OVL_VOLBA_PLUS) {
+        return true;
+    }
+    if (kurzor == OVL_VOLBA_MINUS || kurzor == OVL_VOLBA_PLUS) {
         speed_counter = 0;
         volba_hudby_krok(kurzor == OVL_VOLBA_MINUS ? -1 : 1);
+        return true;
     }
+    return false;
 }
 
 static void sipky(BITMAP* cil, int kurzor, int minus, int x_minus, int x_plus, int y)
@@ -88,7 +93,7 @@ static void informace(BITMAP* cil)
     int h, m, s, d, mes, r;
     char cas[32], datum[32];
     hodiny(&h, &m, &s, &d, &mes, &r);
-    format_casu(cas, sizeof cas, h, m, s);
+    format_casu(cas, sizeof cas, {h, m, s});
     format_data(datum, sizeof datum, d, mes, r);
     textprintf_ex(cil, font, 60, 241, BARVA_1, -1, "%s: %s", tx({"Jméno šampióna", "Name of champion"}),
                   sampion_jmeno);

@@ -10,6 +10,7 @@ enum : int {
 };
 
 void kresli_nastaveni(int kurzor, BITMAP* cil);        // the whole panel
-void nastaveni(int kurzor);                            // one step of a held control, paced by speed_counter
+bool nastaveni(int kurzor);                            // one step of a held control, paced by speed_counter;
+                                                       // true when it stepped
 int zjisti_cursor(int x, int y, int vlevo, int vpravo, int nahore, int krok, int vytvorena_uroven,
                   int nactena);                        // item 0..9, control 21..28, or -1

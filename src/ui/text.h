@@ -1,6 +1,6 @@
 // Texts in two languages, chosen by `jazyk` at the moment of drawing.
 #pragma once
-#include "shell/globals.h"
+#include "core/globals.h"
 
 struct TEXT {
     const char* cz;

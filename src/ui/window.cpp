@@ -1,10 +1,9 @@
 // Windows, buttons, the menu list and the confirmation dialog.
 #include "ui/window.h"
 
+#include "core/globals.h"
+#include "core/resources.h"
 #include "platform/platform.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
-#include "ui/text.h"
 #include "world/objects.h"
 
 #include <cstdio>
@@ -37,14 +36,26 @@ void kresli_tlacitko(BITMAP* cil, int l, int t, const char* popis, bool rozsvice
 
 bool na_tlacitku(int x, int y, int l, int t) { return l < x && x < l + 80 && t < y && y < t + 25; }
 
+int tlacitko_na(std::span<const TLACITKO> t, int x, int y, int nic)
+{
+    for (const TLACITKO& b : t)
+        if (na_tlacitku(x, y, b.vlevo, b.nahore)) return b.cislo;
+    return nic;
+}
+
+void kresli_tlacitka(BITMAP* cil, std::span<const TLACITKO> t, int rozsviceno)
+{
+    for (const TLACITKO& b : t) kresli_tlacitko(cil, b.vlevo, b.nahore, tx(b.popis), b.cislo == rozsviceno);
+}
+
 bool polozka_dostupna(int i, int vytvorena_uroven, int nactena)
 {
     switch (i) {
-    case 0: return pocet_kol > 0;
-    case 1: return HRAJE_SE != 0;
-    case 2: return nactena != -1;
-    case 3: return vytvorena_uroven != 0;
-    case 5: return HRAJE_SE != 0 && nas[1] != 0 && MOD_HRY == 1;
+    case POL_NOVA_HRA: return pocet_kol > 0;
+    case POL_POKRACOVAT: return HRAJE_SE != 0;
+    case POL_SPUSTIT_NACTENOU: return nactena != -1;
+    case POL_ZKUSIT_VYTVORENOU: return vytvorena_uroven != 0;
+    case POL_ULOZIT: return HRAJE_SE != 0 && nas[NAS_SKORE] != 0 && MOD_HRY == MOD_OBYCEJNA;
     default: return true;
     }
 }
@@ -75,10 +86,11 @@ void zobraz_polozky(const char** texty, int vybrana, int stred_x, int nahore, in
     }
 }
 
-// Words spread to fill x1..x2; a line that would need more than 100 pixels of spreading stays left.
-void vypis_zarovnane(BITMAP* cil, const char* s, int x1, int x2, int y, int barva)
+// The library spreads whatever room is left over the gaps, so words as wide as the box would touch.
+void vypis_zarovnane(BITMAP* cil, const char* s, int x1, int x2, int y, int barva, int nejvic)
 {
-    textout_justify_ex(cil, font, s, x1, x2, y, 100, barva, -1);
+    if (text_length(font, s) >= x2 - x1) textout_ex(cil, font, s, x1, y, barva, -1);
+    else textout_justify_ex(cil, font, s, x1, x2, y, nejvic, barva, -1);
 }
 
 static const TEXT NAZEV_AKCE[4] = {
@@ -88,11 +100,16 @@ static const TEXT NAZEV_AKCE[4] = {
 
 static const TEXT& nazev_akce(int akce)
 {
-    if (akce == 0) return NAZEV_AKCE[0];
-    if (akce == 2) return NAZEV_AKCE[2];
-    if (akce == 3) return NAZEV_AKCE[3];
+    if (akce == POL_NOVA_HRA) return NAZEV_AKCE[0];
+    if (akce == POL_SPUSTIT_NACTENOU) return NAZEV_AKCE[2];
+    if (akce == POL_ZKUSIT_VYTVORENOU) return NAZEV_AKCE[3];
     return NAZEV_AKCE[1];
 }
+
+static constexpr TLACITKO TLACITKA_DOTAZU[] = {
+    {DOTAZ_OK, 240, 327, {"OK", "OK"}},
+    {DOTAZ_CANCEL, 480, 327, {"Cancel", "Cancel"}},
+};
 
 void zobraz_dotaz(int akce, int tlacitko, BITMAP* cil)
 {
@@ -113,16 +130,9 @@ void zobraz_dotaz(int akce, int tlacitko, BITMAP* cil)
         std::snprintf(radek, sizeof radek, vzor, tx(nazev_akce(akce)));
         vypis_zarovnane(cil, radek, 230, 570, 190 + 20 * r, BARVA_1);
     }
-    kresli_tlacitko(cil, 240, 327, "OK", tlacitko == 1);
-    kresli_tlacitko(cil, 480, 327, "Cancel", tlacitko == 2);
+    kresli_tlacitka(cil, TLACITKA_DOTAZU, tlacitko);
 }
 
-int zjisti_cu(int x, int y)
-{
-    if (y < 328 || y > 351) return -1;
-    if (x >= 241 && x <= 319) return 1;
-    if (x >= 481 && x <= 559) return 2;
-    return -1;
-}
+int zjisti_cu(int x, int y) { return tlacitko_na(TLACITKA_DOTAZU, x, y, -1); }
 
 void kresli_mys(BITMAP* cil) { draw_sprite(cil, obr(bmp_mouse_pointer), mys_x, mys_y); }

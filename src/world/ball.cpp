@@ -2,8 +2,8 @@
 // and what follows the loss of the last one.
 #include "world/ball.h"
 
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/globals.h"
+#include "core/resources.h"
 #include "sound/sound.h"
 #include "world/speed.h"
 

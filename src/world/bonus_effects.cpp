@@ -1,7 +1,7 @@
 // The effects of the sixteen bonuses, applied when their capsule has been caught.
 #include "world/bonus_effects.h"
 
-#include "shell/globals.h"
+#include "core/globals.h"
 #include "world/capsules.h"
 
 // What a bonus does to one entry of nas: keep it, set it, or step a size up or down.

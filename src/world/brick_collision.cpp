@@ -2,7 +2,7 @@
 // and how much damage the brick takes by the kind of the ball.
 #include "world/brick_collision.h"
 
-#include "shell/resources.h"
+#include "core/resources.h"
 #include "sound/sound.h"
 #include "world/speed.h"
 

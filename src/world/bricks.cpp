@@ -2,7 +2,7 @@
 // shots, and the test that the round is won.
 #include "world/bricks.h"
 
-#include "shell/globals.h"
+#include "core/globals.h"
 
 int body_za_kostku(const KOSTKA* k)
 {

@@ -2,7 +2,7 @@
 #include "world/capsules.h"
 
 #include "sound/sound.h"
-#include "shell/resources.h"
+#include "core/resources.h"
 
 constexpr int BLOK_SIRKA = 40, BLOK_VYSKA = 25;   // a capsule there holds back the next one
 constexpr float RYCHLOST_PADU = 0.4f;

@@ -1,8 +1,7 @@
-// Minute 7 of the play clock: every grey brick turns into a two-hit brick, one after the other.
+// Minute 7 of the play clock: every grey brick turns into a two-hit brick.
 #pragma once
 #include "world/objects.h"
 
-// Turns every standing grey brick into a type-8 brick needing two hits, each redrawn into `buffer`
-// and onto the screen with a sound and a pause of 100 ms. With a null buffer the bricks change
-// without drawing or pausing.
-void odstran_sede(KOSTKA** kostky, int pocet, BITMAP* buffer);
+// Turns every standing grey brick into a type-8 brick needing two hits and lists it in `premenene`,
+// in brick order, for the drawing code to show. Returns how many were turned.
+int odstran_sede(KOSTKA** kostky, int pocet, KOSTKA** premenene);

@@ -1,8 +1,9 @@
 // The gun: two barrels on the paddle while the shot bonus lasts, volleys of two shots, their flight.
 #include "world/gun.h"
 
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/globals.h"
+#include "core/play_clock.h"
+#include "core/resources.h"
 #include "sound/sound.h"
 
 constexpr float RYCHLOST_STRELY = 0.4f;

@@ -2,7 +2,7 @@
 // and once-per-frame clearing of moving objects.
 #include "world/objects.h"
 
-#include "shell/resources.h"
+#include "core/resources.h"
 
 #include <new>
 

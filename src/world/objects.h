@@ -1,12 +1,10 @@
 // The playfield's records: moving objects, bricks, the shared game-state block and the brick store.
 #pragma once
+#include "core/constants.h"
+#include "core/modes.h"
+
 #include <allegro.h>
 
-constexpr int POCET_BUNEK = 440;       // level grid: 20 columns x 22 rows
-constexpr int SLOUPCU = 20;
-constexpr int RADKU = 22;
-constexpr int SIRKA_KOSTKY = 39;
-constexpr int VYSKA_KOSTKY = 20;
 constexpr int MAX_KOULI = 10;
 constexpr int MAX_PUSEK = 2;
 constexpr int MAX_STREL = 30;
@@ -28,19 +26,9 @@ constexpr int NAS_MINUTY = 9;           // copy of the play clock
 constexpr int NAS_SEKUNDY = 10;
 constexpr int NAS_RADKY = 11;           // nas[11 + 2r], nas[12 + 2r]: first and last kostka index of row r
 
-// Ball kinds (nas[NAS_DRUH_KOULE], a ball's druh) and the brick types with rules of their own.
-constexpr int KOULE_SEDA = 1;
-constexpr int KOULE_MODRA = 2;
-constexpr int KOULE_RUDA = 3;
-constexpr int KOSTKA_DVA_ZASAHY = 8;
-constexpr int KOSTKA_PET_ZASAHU = 9;
-constexpr int KOSTKA_SEDA = 10;
-
-// What the effects fall back to, and the game mode in which lives are never used up (trying the
-// level just made in the editor).
+// What the effects fall back to.
 constexpr int ZAKLADNI_PRUMER = 12;
 constexpr int ZAKLADNI_SIRKA = 80;
-constexpr int MOD_ZKUSEBNI = 2;
 
 // The playfield: walls, ceiling, the line below which a ball is lost, and the paddle's top.
 constexpr int STENA_VLEVO = 10;

@@ -2,8 +2,7 @@
 // (or stick to it while the glue lasts).
 #include "world/paddle.h"
 
-#include "platform/platform.h"
-#include "shell/resources.h"
+#include "core/resources.h"
 #include "sound/sound.h"
 #include "world/speed.h"
 
@@ -20,7 +19,6 @@ void re_prkno(OBJECT* prkno, OBJECT** pusky, int pocet_pusek, int mys)
         prkno->velikost = sirka;
         prkno->druh = druh;
         prkno->obrazek = obr(res_prkno(druh, sirka));
-        plat_mys_rozsah(STENA_VLEVO, 500, STENA_VPRAVO - sirka, 501);   // the paddle never enters a wall
     }
     if (pocet_pusek != 2) return;
     for (int i = 0; i < 2; i++)

@@ -3,7 +3,8 @@
 #pragma once
 #include "world/objects.h"
 
-// Puts the paddle and its gun barrels at the mouse; takes on a new width or colour from nas.
+// Puts the paddle and its gun barrels at the mouse; takes on a new width or colour from nas (the game
+// then keeps the pointer out of the wall for the new width).
 void re_prkno(OBJECT* prkno, OBJECT** pusky, int pocet_pusek, int mys);
 
 // Every ball whose bottom lies in the paddle's top two pixels: the zone sets its direction, it takes

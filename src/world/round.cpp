@@ -2,8 +2,8 @@
 // clearing at the end of a drawn frame.
 #include "world/round.h"
 
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/play_clock.h"
+#include "core/resources.h"
 #include "world/ball.h"
 #include "world/bonus_effects.h"
 #include "world/brick_collision.h"
@@ -16,21 +16,10 @@
 
 constexpr int MINUTA_SEDYCH = 7;   // the grey bricks turn breakable at 7:00
 
-// The conversion takes its own time, which must not count as play: clock and tick counter are kept.
-static void premen_sede(BITMAP* scene)
+void tik_kola(KOLO* k, bool leve_tlacitko, int mys)
 {
-    int pocitadlo = speed_counter;
-    nas[NAS_SEKUNDY] = sekundy;
-    nas[NAS_MINUTY] = minuty;
-    odstran_sede(kostka, POCET_KOSTEK, scene);
-    sekundy = nas[NAS_SEKUNDY];
-    minuty = nas[NAS_MINUTY];
-    speed_counter = pocitadlo;
-}
-
-void tik_kola(KOLO* k, bool leve_tlacitko, int mys, BITMAP* scene)
-{
-    int stav = 0;
+    int stav = STAV_HRAJE;
+    k->pocet_premenenych = 0;
     if (leve_tlacitko) {
         aktivace_kouli(k->koule, k->pocet_kouli);
         nova_strela(k->strely, &k->pocet_strel, k->pusky, k->prkno);
@@ -49,9 +38,9 @@ void tik_kola(KOLO* k, bool leve_tlacitko, int mys, BITMAP* scene)
     menit_nastaveni(k->bonusy, k->pocet_bonusu, &stav);
     kontrola_stavu_kouli(k->prkno, k->koule, &k->pocet_kouli, &stav);
     kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);
-    if (k->status == 0) k->status = stav;
+    if (k->status == STAV_HRAJE) k->status = stav;
     if (minuty != k->posledni_minuta) k->posledni_minuta = zmena_rychlosti(minuty);
-    if (sekundy == 0 && minuty == MINUTA_SEDYCH) premen_sede(scene);
+    if (sekundy == 0 && minuty == MINUTA_SEDYCH) k->pocet_premenenych = odstran_sede(kostka, POCET_KOSTEK, k->premenene);
 }
 
 void konec_snimku(KOLO* k)

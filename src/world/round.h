@@ -9,14 +9,16 @@ struct KOLO {                       // the moving objects of one round, owned by
     OBJECT* pusky[MAX_PUSEK];  int pocet_pusek;
     OBJECT* strely[MAX_STREL]; int pocet_strel;
     OBJECT* bonusy[MAX_BONUSU]; int pocet_bonusu;
-    int status;                     // 0 while the round runs, else 660..666
+    int status;                     // a STAV_KOLA: 0 while the round runs
     int posledni_minuta;            // minute at which the speed was last adjusted
+    KOSTKA* premenene[POCET_BUNEK]; // grey bricks turned breakable in the last tick, for the drawing code
+    int pocet_premenenych;
 };
 
 // One tick of the world, after the loop has counted it and polled the mouse. The first nonzero
-// status stands: later ticks of the same pass run but cannot replace it. At 7:00 the grey bricks are
-// converted and redrawn into `scene` and onto the screen (a null `scene` converts without drawing).
-void tik_kola(KOLO* k, bool leve_tlacitko, int mys, BITMAP* scene);
+// status stands: later ticks of the same pass run but cannot replace it. At 7:00 the grey bricks turn
+// breakable; the tick lists them in `premenene` and the game shows them before the next tick.
+void tik_kola(KOLO* k, bool leve_tlacitko, int mys);
 
 // End of a drawn frame: dead objects and destroyed bricks go, the bricks are scored.
 void konec_snimku(KOLO* k);

@@ -3,7 +3,8 @@
 // moved by a script or by the bot. The same settings and seed always give the same game.
 #include "world/simulation.h"
 
-#include "shell/globals.h"
+#include "core/globals.h"
+#include "core/play_clock.h"
 #include "world/bricks.h"
 #include "world/capsules.h"
 #include "world/speed.h"
@@ -11,8 +12,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-// The timer's period: 1988 units of a 1193181 Hz clock, about 600.19 ticks a second.
-constexpr long long JEDNOTEK_TIKU = 1988, JEDNOTEK_SEKUNDY = 1193181;
 constexpr int MYS_NA_ZACATKU = 400;
 
 void postav_kostky(const int bunky[POCET_BUNEK])
@@ -93,7 +92,7 @@ static void tik(SIM_BEH* b)
     const SIM_NASTAVENI& n = *b->n;
     SIM_VSTUP vstup = n.rizeni ? n.rizeni(&b->kolo, b->tik, n.data) : bot_tah(&b->bot, &b->kolo);
     int mys = std::clamp(vstup.mys_x, STENA_VLEVO, STENA_VPRAVO - b->kolo.prkno->velikost);
-    tik_kola(&b->kolo, vstup.tlacitko, mys, nullptr);
+    tik_kola(&b->kolo, vstup.tlacitko, mys);
     if (n.sledovani) n.sledovani(&b->kolo, SIM_PO_TIKU, b->tik, n.data);
 }
 

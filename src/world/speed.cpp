@@ -2,7 +2,8 @@
 // speeds of a ball sent off at a given angle.
 #include "world/speed.h"
 
-#include "shell/globals.h"
+#include "core/globals.h"
+#include "core/play_clock.h"
 
 constexpr int MINUT_RAMPY = 10;   // from minute 11 on the speed is maxi_krok
 static constexpr double RYCHLOST_MINUTY[MINUT_RAMPY + 1] = {

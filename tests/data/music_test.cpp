@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "support/game_setup.h"
 #include "platform/headless.h"
 
 namespace {
@@ -106,7 +107,7 @@ protected:
     std::vector<MIDI_OBSAH> skladby;
     void SetUp() override
     {
-        hl_start(nullptr);
+        spust_headless(nullptr);
         for (int k = 1; k <= POCET_SKLADEB; k++) {
             std::string cesta = ODRAZ_RUN_DIR "/Midi/midi" + std::to_string(k) + ".mid";
             MIDI* m = load_midi(cesta.c_str());
@@ -115,7 +116,7 @@ protected:
             destroy_midi(m);
         }
     }
-    void TearDown() override { hl_konec(); }
+    void TearDown() override { ukonci_headless(); }
 };
 
 }  // namespace

@@ -8,16 +8,17 @@
 #include <string>
 #include <vector>
 
+#include "support/game_setup.h"
 #include "platform/headless.h"
-#include "shell/resources.h"
+#include "core/resources.h"
 #include "support/screen_check.h"
 
 namespace {
 
 class Datafile : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(hl_start(ODRAZ_RUN_DIR "/odraz.dat")) << "cannot load odraz.dat"; }
-    void TearDown() override { hl_konec(); }
+    void SetUp() override { ASSERT_TRUE(spust_headless(ODRAZ_RUN_DIR "/odraz.dat")) << "cannot load odraz.dat"; }
+    void TearDown() override { ukonci_headless(); }
 };
 
 struct rgb8 {

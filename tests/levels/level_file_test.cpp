@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "levels/level_file.h"
+#include "core/level_file.h"
 #include "support/sandbox.h"
 
 namespace {
@@ -16,7 +16,7 @@ namespace {
 std::string soubor_urovne(const int32_t* bunky, const char* jmeno13)
 {
     std::string s;
-    for (int i = 0; i < BUNEK_MRIZKY; i++)
+    for (int i = 0; i < POCET_BUNEK; i++)
         for (int b = 0; b < 4; b++) s += static_cast<char>(static_cast<uint32_t>(bunky[i]) >> (8 * b));
     return s + std::string(jmeno13, MAX_JMENO);
 }
@@ -40,18 +40,14 @@ TEST(LevelName, PaddedToThreeDigits)
         {100, "Level/level_100.lvl"}, {123, "Level/level_123.lvl"}, {999, "Level/level_999.lvl"},
         {INT_MAX, "Level/level_2147483647.lvl"}, {INT_MIN, "Level/level_00-2147483648.lvl"},   // any int fits
     };
-    char b[DELKA_CESTY_UROVNE];
-    for (const auto& [n, ocekavane] : pripady) {
-        jmeno_urovne(n, b, sizeof b);
-        EXPECT_STREQ(ocekavane, b) << n;
-    }
+    for (const auto& [n, ocekavane] : pripady) EXPECT_EQ(ocekavane, jmeno_urovne(n)) << n;
 }
 
 TEST(LevelFile, LittleEndianCellsThenTheNameReadBackExactly)
 {
     PISKOVISTE p;
     UROVEN u{};
-    for (int i = 0; i < BUNEK_MRIZKY; i++) u.bunky[i] = (i * 7 + i / 20) % 11;
+    for (int i = 0; i < POCET_BUNEK; i++) u.bunky[i] = (i * 7 + i / 20) % 11;
     u.bunky[0] = 10;
     u.bunky[1] = 1;
     u.bunky[439] = 9;
@@ -80,8 +76,8 @@ TEST(LevelFile, DamagedFilesReadSafely)
     EXPECT_EQ(CTENI_CHYBI, nacti_uroven("missing.lvl", &u));
     EXPECT_EQ(0, std::memcmp(&prazdna, &u, sizeof u)) << "a missing file leaves an empty level";
 
-    int32_t bunky[BUNEK_MRIZKY];
-    for (int i = 0; i < BUNEK_MRIZKY; i++) bunky[i] = 1 + i % NEJVYSSI_DRUH;
+    int32_t bunky[POCET_BUNEK];
+    for (int i = 0; i < POCET_BUNEK; i++) bunky[i] = 1 + i % KOSTKA_SEDA;
     const int32_t spatne[] = {-1, 11, INT_MIN, INT_MAX, 0x0a000000, 256, -10};   // these read as empty
     const int SPATNYCH = static_cast<int>(std::size(spatne));
     std::copy(std::begin(spatne), std::end(spatne), bunky);
@@ -94,12 +90,12 @@ TEST(LevelFile, DamagedFilesReadSafely)
         const char* autor;
     };
     const PRIPAD pripady[] = {
-        {"whole", cely, CTENI_CELE, SPATNYCH, BUNEK_MRIZKY, "Jana Dvorak"},
+        {"whole", cely, CTENI_CELE, SPATNYCH, POCET_BUNEK, "Jana Dvorak"},
         {"empty", "", CTENI_KRATKE, 0, 0, ""},
         {"250 cells and half of the next", cely.substr(0, 1002), CTENI_KRATKE, SPATNYCH, 250, ""},
-        {"name cut after five letters", cely.substr(0, 1765), CTENI_KRATKE, SPATNYCH, BUNEK_MRIZKY, "Jana "},
-        {"bytes after the name", cely + std::string(5000, '\x7f'), CTENI_CELE, SPATNYCH, BUNEK_MRIZKY, "Jana Dvorak"},
-        {"name without a zero byte", soubor_urovne(bunky, "ABCDEFGHIJKLM"), CTENI_CELE, SPATNYCH, BUNEK_MRIZKY,
+        {"name cut after five letters", cely.substr(0, 1765), CTENI_KRATKE, SPATNYCH, POCET_BUNEK, "Jana "},
+        {"bytes after the name", cely + std::string(5000, '\x7f'), CTENI_CELE, SPATNYCH, POCET_BUNEK, "Jana Dvorak"},
+        {"name without a zero byte", soubor_urovne(bunky, "ABCDEFGHIJKLM"), CTENI_CELE, SPATNYCH, POCET_BUNEK,
          "ABCDEFGHIJKL"},
     };
     for (const PRIPAD& c : pripady) {
@@ -109,7 +105,7 @@ TEST(LevelFile, DamagedFilesReadSafely)
         int spatnych = -1;
         EXPECT_EQ(c.stav, nacti_uroven("a.lvl", &u, &spatnych));
         EXPECT_EQ(c.spatnych, spatnych);
-        for (int i = 0; i < BUNEK_MRIZKY; i++)
+        for (int i = 0; i < POCET_BUNEK; i++)
             ASSERT_EQ(i >= SPATNYCH && i < c.celych ? bunky[i] : 0, u.bunky[i]) << "cell " << i;
         ASSERT_EQ('\0', u.autor[MAX_JMENO - 1]);
         EXPECT_STREQ(c.autor, u.autor);

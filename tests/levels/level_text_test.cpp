@@ -18,7 +18,7 @@ std::string text_s(std::initializer_list<std::string> radky, const std::string& 
 {
     std::string t = autor;
     for (const std::string& r : radky) t += r + "\n";
-    for (size_t n = radky.size(); n < RADKU_MRIZKY; n++) t += R + "\n";
+    for (size_t n = radky.size(); n < RADKU; n++) t += R + "\n";
     return t;
 }
 
@@ -43,15 +43,15 @@ TEST(LevelText, ReadsRowsCommentsAndAuthor)
                     "3G.......9.........1\r\n"     // CRLF line ends are fine
                     "123456789..........G  \t\n"   // so are trailing blanks
                     "# among the rows\n\n";
-    for (int i = 2; i < RADKU_MRIZKY; i++) t += R + "\n";
+    for (int i = 2; i < RADKU; i++) t += R + "\n";
     t.pop_back();   // and a last line without its line break
     UROVEN u;
     CHYBA_TEXTU ch;
     ASSERT_TRUE(precti(t, &u, &ch)) << ch.radek << ":" << ch.sloupec << " " << ch.zprava;
     EXPECT_STREQ("Jan Novak", u.autor);
-    const int ocekavane[BUNEK_MRIZKY] = {3, 10, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,
+    const int ocekavane[POCET_BUNEK] = {3, 10, 0, 0, 0, 0, 0, 0, 0, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1,
                                          1, 2,  3, 4, 5, 6, 7, 8, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10};
-    EXPECT_EQ(std::vector<int>(ocekavane, ocekavane + BUNEK_MRIZKY), std::vector<int>(u.bunky, u.bunky + BUNEK_MRIZKY));
+    EXPECT_EQ(std::vector<int>(ocekavane, ocekavane + POCET_BUNEK), std::vector<int>(u.bunky, u.bunky + POCET_BUNEK));
 
     const std::pair<const char*, const char*> autori[] = {
         {"author:\n", ""}, {"author:Ann\n", "Ann"}, {"author:  Ann Lee  \n", " Ann Lee  "},   // one space goes

@@ -11,12 +11,13 @@
 #include <tuple>
 #include <vector>
 
-#include "levels/level_file.h"
+#include "support/game_setup.h"
+#include "core/level_file.h"
 #include "levels/loader.h"
 #include "persist/save_file.h"
 #include "platform/headless.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/globals.h"
+#include "core/resources.h"
 #include "support/fake_data.h"
 #include "support/sandbox.h"
 #include "world/objects.h"
@@ -28,9 +29,7 @@ void uloz_uroven(int n, std::initializer_list<std::pair<int, int>> bunky, const 
     UROVEN u{};
     for (auto [i, v] : bunky) u.bunky[i] = v;
     std::strcpy(u.autor, autor);
-    char cesta[DELKA_CESTY_UROVNE];
-    jmeno_urovne(n, cesta, sizeof cesta);
-    ASSERT_TRUE(zapis_uroven(cesta, u));
+    ASSERT_TRUE(zapis_uroven(jmeno_urovne(n).c_str(), u));
 }
 
 class LevelLoader : public ::testing::Test {
@@ -45,7 +44,7 @@ protected:
 
     void SetUp() override
     {
-        hl_start(nullptr);
+        spust_headless(nullptr);
         zaloz_falesna_data();
         std::memcpy(puvodni_nas, nas, sizeof nas);
         std::memset(autor, '#', sizeof autor);
@@ -55,7 +54,7 @@ protected:
     {
         uvolni();
         zrus_falesna_data();
-        hl_konec();
+        ukonci_headless();
         std::memcpy(nas, puvodni_nas, sizeof nas);
         LEVEL = puvodni_level;
         hlavni_krok = puvodni_krok;
@@ -95,11 +94,11 @@ TEST_F(LevelLoader, CellsBecomeBricksInCellOrder)
     EXPECT_EQ(std::tuple(751, 430, 9, 5, 0, 439), std::tuple(k.x, k.y, k.druh, k.zasahy, k.bonus, k.pozice));
 
     // every type once, with gaps between: cell order, hits by type, the type's picture
-    const int ZASAHY[NEJVYSSI_DRUH + 1] = {0, 1, 1, 1, 1, 1, 1, 1, 2, 5, 1};
+    const int ZASAHY[KOSTKA_SEDA + 1] = {0, 1, 1, 1, 1, 1, 1, 1, 2, 5, 1};
     uloz_uroven(1, {{41, 1}, {43, 2}, {45, 3}, {47, 4}, {49, 5}, {51, 6}, {53, 7}, {55, 8}, {57, 9}, {59, 10}});
     ASSERT_EQ(0, nahraj(1));
-    ASSERT_EQ(NEJVYSSI_DRUH, pocet);
-    for (int t = 1; t <= NEJVYSSI_DRUH; t++) {
+    ASSERT_EQ(KOSTKA_SEDA, pocet);
+    for (int t = 1; t <= KOSTKA_SEDA; t++) {
         const KOSTKA& b = *kostky[t - 1];
         EXPECT_EQ(std::tuple(39 + 2 * t, t, ZASAHY[t]), std::tuple(b.pozice, b.druh, b.zasahy));
         EXPECT_EQ(obr(res_kostka(t)), b.obrazek) << t;
@@ -168,7 +167,7 @@ TEST_F(LevelLoader, BonusDrawMatchesTheChances)
     std::vector<KOSTKA> cihly(KOSTEK);
     std::vector<KOSTKA*> ukazatele(KOSTEK);
     for (int i = 0; i < KOSTEK; i++) {
-        cihly[i] = KOSTKA{0, 0, 1 + i % NEJVYSSI_DRUH, 0, 1, i % BUNEK_MRIZKY, nullptr};
+        cihly[i] = KOSTKA{0, 0, 1 + i % KOSTKA_SEDA, 0, 1, i % POCET_BUNEK, nullptr};
         ukazatele[i] = &cihly[i];
     }
     std::srand(20261206);

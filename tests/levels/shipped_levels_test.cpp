@@ -5,12 +5,13 @@
 #include <functional>
 #include <string>
 
-#include "levels/level_file.h"
+#include "support/game_setup.h"
+#include "core/level_file.h"
 #include "levels/level_text.h"
 #include "levels/loader.h"
-#include "platform/binary_file.h"
+#include "core/binary_file.h"
 #include "platform/headless.h"
-#include "shell/globals.h"
+#include "core/globals.h"
 #include "support/fake_data.h"
 #include "support/sandbox.h"
 #include "world/simulation.h"
@@ -67,13 +68,13 @@ class ShippedLevel : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override
     {
-        hl_start(nullptr);
+        spust_headless(nullptr);
         zaloz_falesna_data();
     }
     void TearDown() override
     {
         zrus_falesna_data();
-        hl_konec();
+        ukonci_headless();
     }
 };
 
@@ -82,10 +83,10 @@ protected:
 TEST(ShippedLevels, AtLeastTwentyFiveAndEveryBrickTypeTakesPart)
 {
     EXPECT_GE(pocet_urovni(), 25);
-    bool pouzit[NEJVYSSI_DRUH + 1] = {};
+    bool pouzit[KOSTKA_SEDA + 1] = {};
     for (int n = 1; n <= pocet_urovni(); n++)
         for (int v : nacti(n).bunky) pouzit[v] = true;
-    for (int t = 1; t <= NEJVYSSI_DRUH; t++) EXPECT_TRUE(pouzit[t]) << "type " << t;
+    for (int t = 1; t <= KOSTKA_SEDA; t++) EXPECT_TRUE(pouzit[t]) << "type " << t;
 }
 
 // The built file is whole, valid and made from its text source, which is kept in its one written form.
@@ -98,7 +99,7 @@ TEST_P(ShippedLevel, FileIsWholeValidAndMadeFromItsText)
     for (size_t i = 0; i < VELIKOST_MRIZKY; i += 4) {
         int32_t v = cti_le32(reinterpret_cast<const unsigned char*>(s.data()) + i);
         ASSERT_TRUE(bunka_platna(v)) << "cell " << i / 4 << " holds " << v;
-        EXPECT_TRUE(v == 0 || i / 4 < 16 * SLOUPCU_MRIZKY) << "rows 16..21 stay empty, room to play: cell " << i / 4;
+        EXPECT_TRUE(v == 0 || i / 4 < 16 * SLOUPCU) << "rows 16..21 stay empty, room to play: cell " << i / 4;
         rozbitnych += rozbitna(v);
     }
     EXPECT_GE(rozbitnych, 1) << "the level would be won before it starts";
@@ -121,16 +122,16 @@ TEST_P(ShippedLevel, FileIsWholeValidAndMadeFromItsText)
 TEST_P(ShippedLevel, NoBreakableBrickIsWalledInByGrey)
 {
     const UROVEN u = nacti(GetParam());
-    bool dosazena[BUNEK_MRIZKY] = {};
+    bool dosazena[POCET_BUNEK] = {};
     std::function<void(int, int)> dojdi = [&](int r, int s) {
-        if (r < 0 || r >= RADKU_MRIZKY || s < 0 || s >= SLOUPCU_MRIZKY) return;
-        const int i = r * SLOUPCU_MRIZKY + s;
-        if (dosazena[i] || u.bunky[i] == DRUH_SEDA) return;
+        if (r < 0 || r >= RADKU || s < 0 || s >= SLOUPCU) return;
+        const int i = r * SLOUPCU + s;
+        if (dosazena[i] || u.bunky[i] == KOSTKA_SEDA) return;
         dosazena[i] = true;
         dojdi(r - 1, s), dojdi(r + 1, s), dojdi(r, s - 1), dojdi(r, s + 1);
     };
-    for (int s = 0; s < SLOUPCU_MRIZKY; s++) dojdi(RADKU_MRIZKY - 1, s);
-    for (int i = 0; i < BUNEK_MRIZKY; i++) EXPECT_FALSE(rozbitna(u.bunky[i]) && !dosazena[i]) << "cell " << i;
+    for (int s = 0; s < SLOUPCU; s++) dojdi(RADKU - 1, s);
+    for (int i = 0; i < POCET_BUNEK; i++) EXPECT_FALSE(rozbitna(u.bunky[i]) && !dosazena[i]) << "cell " << i;
 }
 
 // The bot wins every level, in time: with no bonus at all (so no red ball; grey walls open only at

@@ -17,7 +17,7 @@ namespace {
 ULOZENA_HRA vzorova_hra(int k)
 {
     ULOZENA_HRA h{};
-    for (int i = 0; i < BUNEK_MRIZKY; i++) h.mrizka[i] = (i + k) % 11;
+    for (int i = 0; i < POCET_BUNEK; i++) h.mrizka[i] = (i + k) % 11;
     h.zivoty = 100 + k;
     h.skore = 2000 + k;
     h.level = 300 + k;
@@ -36,7 +36,7 @@ ULOZENA_HRA vzorova_hra(int k)
 
 void ocekavej_stejne(const ULOZENA_HRA& a, const ULOZENA_HRA& b)
 {
-    for (int i = 0; i < BUNEK_MRIZKY; i++) ASSERT_EQ(a.mrizka[i], b.mrizka[i]) << "cell " << i;
+    for (int i = 0; i < POCET_BUNEK; i++) ASSERT_EQ(a.mrizka[i], b.mrizka[i]) << "cell " << i;
     EXPECT_EQ(a.zivoty, b.zivoty);
     EXPECT_EQ(a.skore, b.skore);
     EXPECT_EQ(a.level, b.level);
@@ -154,14 +154,14 @@ TEST(SaveFileBadInput, DamagedGridAndNameAreMadeSafe)
 {
     PISKOVISTE p;
     std::string r;
-    for (int i = 0; i < BUNEK_MRIZKY; i++) r += le32(i == 0 ? 9 : i == 1 ? 11 : i == 2 ? uint32_t(-3) : 0x01000000);
+    for (int i = 0; i < POCET_BUNEK; i++) r += le32(i == 0 ? 9 : i == 1 ? 11 : i == 2 ? uint32_t(-3) : 0x01000000);
     for (int i = 0; i < 12; i++) r += le32(0xdeadbeef);
     r += std::string(13, 'Z');
     zapis_bajty("s.ddt", r);
     ULOZENA_HRA h;
     ASSERT_EQ(CTENI_CELE, nacti_ulozenou_hru("s.ddt", 0, &h));
     EXPECT_EQ(9, h.mrizka[0]);
-    for (int i = 1; i < BUNEK_MRIZKY; i++) ASSERT_EQ(0, h.mrizka[i]) << i;
+    for (int i = 1; i < POCET_BUNEK; i++) ASSERT_EQ(0, h.mrizka[i]) << i;
     EXPECT_EQ(int(0xdeadbeef), h.zivoty);   // the words are passed on as stored; their user bounds them
     EXPECT_STREQ("ZZZZZZZZZZZZ", h.jmeno);
 }

@@ -1,4 +1,5 @@
 // The datafile's structure is checked before the library loads it: a file cut anywhere is refused.
+#include "support/game_setup.h"
 #include "platform/datafile_check.h"
 #include "platform/headless.h"
 #include "support/sandbox.h"
@@ -8,7 +9,7 @@
 
 TEST(DatafileCheck, WholeFileOnlyWhereverItIsCut)
 {
-    hl_start(nullptr);
+    spust_headless(nullptr);
     PISKOVISTE p;
     std::string cely = precti_bajty(ODRAZ_RUN_DIR "/odraz.dat");
     ASSERT_GT(cely.size(), 100000u);
@@ -32,5 +33,5 @@ TEST(DatafileCheck, WholeFileOnlyWhereverItIsCut)
     zapis_bajty("kus.dat", std::string(5000, 'x'));
     EXPECT_FALSE(datafile_cely("kus.dat"));
     EXPECT_FALSE(datafile_cely("neni.dat"));
-    hl_konec();
+    ukonci_headless();
 }

@@ -1,11 +1,12 @@
 // Whole games through the headless driver: rounds, next levels, end screens, pause, the in-game menu.
-#include "levels/level_file.h"
+#include "core/play_clock.h"
+#include "core/level_file.h"
 #include "persist/best_games_file.h"
-#include "platform/binary_file.h"
+#include "core/binary_file.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "shell/game.h"
-#include "shell/globals.h"
+#include "core/globals.h"
 #include "shell/menu.h"
 #include "support/game_setup.h"
 #include "support/sandbox.h"
@@ -27,9 +28,7 @@ void uroven(int n, std::initializer_list<std::pair<int, int>> kostky)
     UROVEN u{};
     for (auto [bunka, typ] : kostky) u.bunky[bunka] = typ;
     std::strcpy(u.autor, "Tester");
-    char jmeno[DELKA_CESTY_UROVNE];
-    jmeno_urovne(n, jmeno, sizeof jmeno);
-    zapis_uroven(jmeno, u);
+    zapis_uroven(jmeno_urovne(n).c_str(), u);
 }
 
 // A row of `kolik` ordinary bricks in the middle of row 12.
@@ -38,9 +37,7 @@ void rada(int n, int kolik)
     UROVEN u{};
     for (int i = 0; i < kolik; i++) u.bunky[12 * 20 + 10 - kolik / 2 + i] = 1 + i % 5;
     std::strcpy(u.autor, "Tester");
-    char jmeno[DELKA_CESTY_UROVNE];
-    jmeno_urovne(n, jmeno, sizeof jmeno);
-    zapis_uroven(jmeno, u);
+    zapis_uroven(jmeno_urovne(n).c_str(), u);
 }
 
 bool ukazuje_menu() { return text_je_videt(screen, jazyk == 1 ? "Editor úrovní" : "Level editor", 400, 376, BARVA_1); }
@@ -99,10 +96,7 @@ protected:
     int hraj(HRAC* h, std::function<void(long long)> navic = nullptr)
     {
         pocet_kol = 0;
-        for (char jmeno[DELKA_CESTY_UROVNE]; pocet_kol < 999; pocet_kol++) {
-            jmeno_urovne(pocet_kol + 1, jmeno, sizeof jmeno);
-            if (!soubor_existuje(jmeno)) break;
-        }
+        while (pocet_kol < 999 && soubor_existuje(jmeno_urovne(pocet_kol + 1).c_str())) pocet_kol++;
         hl_klik(490, 285);
         hl_pri_vstupu([h, navic](long long n) {
             if (navic) navic(n);

@@ -1,6 +1,6 @@
 // setdat.ddt: defaults, round trip, short and garbage files, safe writing.
-#include "platform/binary_file.h"
-#include "shell/globals.h"
+#include "core/binary_file.h"
+#include "core/globals.h"
 #include "shell/settings_file.h"
 #include "sound/sound.h"
 #include "support/sandbox.h"

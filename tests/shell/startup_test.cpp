@@ -1,9 +1,10 @@
 // Start-up and shutdown of the whole program in the headless driver.
-#include "levels/level_file.h"
+#include "support/game_setup.h"
+#include "core/level_file.h"
 #include "persist/best_games_file.h"
 #include "platform/headless.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/globals.h"
+#include "core/resources.h"
 #include "shell/startup.h"
 #include "sound/sound.h"
 #include "support/sandbox.h"
@@ -25,13 +26,9 @@ TEST(LevelFiles, CountedWithoutGaps)
 
 TEST(LevelFiles, NamesArePaddedToThreeDigits)
 {
-    char j[DELKA_CESTY_UROVNE];
-    jmeno_urovne(7, j, sizeof j);
-    EXPECT_STREQ(j, "Level/level_007.lvl");
-    jmeno_urovne(42, j, sizeof j);
-    EXPECT_STREQ(j, "Level/level_042.lvl");
-    jmeno_urovne(100, j, sizeof j);
-    EXPECT_STREQ(j, "Level/level_100.lvl");
+    EXPECT_EQ(jmeno_urovne(7), "Level/level_007.lvl");
+    EXPECT_EQ(jmeno_urovne(42), "Level/level_042.lvl");
+    EXPECT_EQ(jmeno_urovne(100), "Level/level_100.lvl");
 }
 
 TEST(Champion, NameFromTheTableOrNobody)
@@ -64,8 +61,8 @@ TEST(Champion, NameFromTheTableOrNobody)
 // The whole program: start, the main menu, "Konec hry", and the settings written at exit.
 class Program : public ::testing::Test {
 protected:
-    void SetUp() override { hl_start(nullptr); }
-    void TearDown() override { hl_konec(); }
+    void SetUp() override { spust_headless(nullptr); }
+    void TearDown() override { ukonci_headless(); }
 };
 
 TEST_F(Program, FirstRunLeavesDefaultSettings)

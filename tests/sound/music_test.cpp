@@ -1,4 +1,5 @@
 // The succession of music pieces and the volumes handed to the sound system.
+#include "support/game_setup.h"
 #include "platform/headless.h"
 #include "sound/sound.h"
 
@@ -9,14 +10,14 @@ class MusicSuccession : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        hl_start(nullptr);
+        spust_headless(nullptr);
         pocet_midi = 3;
         jake_midi = 1;
     }
     void TearDown() override
     {
         pocet_midi = 0;
-        hl_konec();
+        ukonci_headless();
     }
     // Lets each piece end and asks for the next, as every screen loop does.
     static std::vector<int> poradi(int kolik)

@@ -2,7 +2,7 @@
 // the code relies on (blank), short silent samples and the library's font.
 #include "support/fake_data.h"
 
-#include "shell/resources.h"
+#include "core/resources.h"
 
 static DATAFILE falesna[POCET_ZDROJU + 1];
 static DATAFILE* nahrazena = nullptr;

@@ -1,8 +1,7 @@
 // Setting up the headless program for screen tests.
 #include "support/game_setup.h"
 
-#include "platform/headless.h"
-#include "shell/globals.h"
+#include "core/globals.h"
 #include "shell/startup.h"
 #include "sound/sound.h"
 #include "world/objects.h"
@@ -11,7 +10,7 @@
 
 void priprav_program()
 {
-    ASSERT_TRUE(hl_start(ODRAZ_RUN_DIR "/odraz.dat")) << "odraz.dat not built";
+    ASSERT_TRUE(spust_headless(ODRAZ_RUN_DIR "/odraz.dat")) << "odraz.dat not built";
     nastav_barvy_a_pismo();
     volume_zvuk = volume_hudba = 200;
     nastav_midi = 10;
@@ -26,11 +25,11 @@ void priprav_program()
     std::strcpy(sampion_jmeno, "Neuvedeno");
     std::strcpy(autor_jmeno, "Neuvedeno");
     for (int& n : nas) n = 0;
-    nas[5] = 80;
+    nas[NAS_SIRKA_PRKNA] = ZAKLADNI_SIRKA;
 }
 
 void ukonci_program()
 {
     pocet_midi = 0;
-    hl_konec();
+    ukonci_headless();
 }

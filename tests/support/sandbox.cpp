@@ -1,7 +1,7 @@
 // Temporary working directories for tests.
 #include "support/sandbox.h"
 
-#include "levels/level_file.h"
+#include "core/level_file.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 PISKOVISTE::PISKOVISTE(int co)
 {
     puvodni = fs::current_path().string();
-    char vzor[] = "/tmp/odraz-test-XXXXXX";
-    cesta = mkdtemp(vzor);
+    std::string vzor = (fs::temp_directory_path() / "odraz-test-XXXXXX").string();
+    cesta = mkdtemp(vzor.data());
     fs::current_path(cesta);
     std::string run = ODRAZ_RUN_DIR;
     if (co & S_DATY) fs::create_symlink(run + "/odraz.dat", "odraz.dat");
@@ -47,7 +47,5 @@ void vytvor_uroven(int n, int typ_vsude)
 {
     UROVEN u{};
     for (int& b : u.bunky) b = typ_vsude;
-    char jmeno[DELKA_CESTY_UROVNE];
-    jmeno_urovne(n, jmeno, sizeof jmeno);
-    zapis_uroven(jmeno, u);
+    zapis_uroven(jmeno_urovne(n).c_str(), u);
 }

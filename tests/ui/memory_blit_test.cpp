@@ -1,6 +1,7 @@
 // The direct copies give exactly what the library's blit and draw_sprite give, edges and clipping included.
+#include "support/game_setup.h"
 #include "platform/headless.h"
-#include "ui/bitmap.h"
+#include "core/bitmap.h"
 #include "ui/memory_blit.h"
 #include "ui/screen_frame.h"
 
@@ -16,7 +17,7 @@ static void sum(BITMAP* b, unsigned seed)
 
 TEST(MemoryBlit, MatchesTheLibraryEverywhere)
 {
-    hl_start(nullptr);
+    spust_headless(nullptr);
     BITMAPA zdroj = nova_bitmapa(120, 90), a = nova_bitmapa(100, 80), b = nova_bitmapa(100, 80);
     BITMAPA sprite = nova_bitmapa(17, 11);
     sum(zdroj.get(), 1);
@@ -38,5 +39,5 @@ TEST(MemoryBlit, MatchesTheLibraryEverywhere)
         draw_sprite(b.get(), sprite.get(), x, y);
         ASSERT_TRUE(stejne_bitmapy(a.get(), b.get())) << "sprite at " << x << "," << y;
     }
-    hl_konec();
+    ukonci_headless();
 }

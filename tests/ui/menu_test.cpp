@@ -1,10 +1,10 @@
 // The main menu and the in-game menu: items, clicks, the settings panel and the confirmation dialog.
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "shell/clock.h"
-#include "shell/globals.h"
+#include "core/clock.h"
+#include "core/globals.h"
 #include "shell/menu.h"
-#include "shell/resources.h"
+#include "core/resources.h"
 #include "sound/sound.h"
 #include "support/game_setup.h"
 #include "support/screen_check.h"
@@ -239,9 +239,9 @@ TEST(SettingsPanel, ArrowZones)
 TEST(SettingsPanel, TimeAndDateAreWrittenAsInTheCorner)
 {
     char b[32];
-    format_casu(b, sizeof b, 9, 5, 3);
+    format_casu(b, sizeof b, {9, 5, 3});
     EXPECT_STREQ(b, "09:05:03");
-    format_casu(b, sizeof b, 23, 59, 10);
+    format_casu(b, sizeof b, {23, 59, 10});
     EXPECT_STREQ(b, "23:59:10");
     format_data(b, sizeof b, 1, 2, 104);
     EXPECT_STREQ(b, "1.3. 2004");

@@ -1,11 +1,13 @@
 // The playfield's frames: dirty rectangles must leave the screen exactly as a full redraw would,
 // the status bar shows its values, the curtain and the level box.
+#include "core/clock.h"
+#include "core/play_clock.h"
 #include "platform/headless.h"
 #include "shell/end_screens.h"
-#include "shell/globals.h"
+#include "core/globals.h"
 #include "support/game_setup.h"
 #include "support/screen_check.h"
-#include "ui/bitmap.h"
+#include "core/bitmap.h"
 #include "ui/playfield.h"
 #include "ui/screen_frame.h"
 #include "world/bot.h"
@@ -94,7 +96,8 @@ TEST_F(Hriste, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
         for (int t = 0; t < 1 + snimek % 4; t++) {
             hl_posun_cas(1);   // the timer: gun pacing and the play clock
             SIM_VSTUP v = bot_tah(&bot, &k);
-            tik_kola(&k, v.tlacitko, std::clamp(v.mys_x, 10, 790 - nas[5]), s.scene.get());
+            tik_kola(&k, v.tlacitko, std::clamp(v.mys_x, 10, 790 - nas[NAS_SIRKA_PRKNA]));
+            ukaz_premenene(k.premenene, k.pocet_premenenych, s.scene.get());
         }
         draw_all(k.prkno, k.pusky, k.pocet_pusek, k.koule, k.pocet_kouli, kostka, POCET_KOSTEK, k.strely,
                  k.pocet_strel, k.bonusy, k.pocet_bonusu, s.base.get(), s.scene.get(), s.sprite.get());
@@ -141,7 +144,7 @@ TEST_F(Hriste, StatusBarValues)
     EXPECT_FALSE(text_je_videt(screen, "12340", 140, 582, BARVA_1, VPRAVO));   // old values are wiped
 
     char b[16];
-    format_hodin(b, sizeof b, 12, 30);
+    format_casu(b, sizeof b, {12, 30});
     EXPECT_STREQ(b, "12:30");
 }
 
@@ -154,7 +157,7 @@ TEST_F(Hriste, CurtainRevealsTheWholePictureInAbout750ms)
     clear_to_color(screen, 0);
     long long pred = hl_tiku;
     speed_counter = 0;
-    efektni_tisk(obraz.get(), screen);
+    efektni_tisk(obraz.get());
     EXPECT_TRUE(stejne_bitmapy(obraz.get(), screen));
     EXPECT_GE(hl_tiku - pred, 450);
     EXPECT_LE(hl_tiku - pred, 460);

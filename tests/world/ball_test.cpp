@@ -1,5 +1,6 @@
 // The balls: walls and the bottom, resting balls on the paddle, the launch, the extra ball and the
 // loss of the last ball.
+#include "core/play_clock.h"
 #include "world_fixture.h"
 
 #include "world/ball.h"
@@ -139,15 +140,15 @@ TEST_F(Koule, LostBallIsReplacedAtTheTickAfterTheFrameEnd)
     k->aktivni = true;
     k->y = 590;
     k->smer_y = 1;
-    tik_kola(&kolo, false, 300, nullptr);
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(k->druh, 0);
     EXPECT_EQ(nas[NAS_ZIVOTY], 3);   // still counted until the frame ends
     konec_snimku(&kolo);
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(nas[NAS_ZIVOTY], 2);
     ASSERT_EQ(kolo.pocet_kouli, 1);
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_FLOAT_EQ(kolo.koule[0]->x, 310);   // resting at posun 10
     EXPECT_EQ(kolo.status, 0);
 }

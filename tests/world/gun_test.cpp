@@ -1,4 +1,5 @@
 // The gun: barrels on and off, volleys paced by pro_strelu, the limit of thirty shots, the flight.
+#include "core/play_clock.h"
 #include "world_fixture.h"
 
 #include "world/gun.h"
@@ -66,7 +67,7 @@ TEST_F(Puska, HeldButtonFiresEveryHundredAndOneTicks)
     for (int t = 0; t < 1000; t++) {
         hl_posun_cas(1);
         int pred = kolo.pocet_strel;
-        tik_kola(&kolo, true, 300, nullptr);
+        tik_kola(&kolo, true, 300);
         if (kolo.pocet_strel > pred) {
             salv++;
             EXPECT_EQ(hl_tiku % 101, 0) << "volley at tick " << hl_tiku;

@@ -21,7 +21,7 @@ TEST_F(Kolo, SetUpAndFreeing)
 
     for (int i = 0; i < 30; i++) kostka_v(i, 1 + i % 10);
     nas[NAS_PUSKA] = 1;
-    tik_kola(&kolo, false, 250, nullptr);
+    tik_kola(&kolo, false, 250);
     strela(100, 300);
     kapsle(4, 100, 100);
     uvolni_kolo(&kolo);
@@ -37,7 +37,7 @@ TEST_F(Kolo, OneTickFromLaunchToCapsule)
     KOSTKA* k = kostka_v(45, 1, 3);
     kostka_v(400, 8);
     OBJECT* b = koule(218.5f, 69.5f, 1, -1, 0.2f, 0.3f);   // rising into the brick's bottom
-    tik_kola(&kolo, true, 300, nullptr);
+    tik_kola(&kolo, true, 300);
     OBJECT* z_prkna = kolo.koule[0];   // launched, bounced and moved in the same tick
     EXPECT_TRUE(z_prkna->aktivni);
     EXPECT_EQ(z_prkna->smer_x, -1);
@@ -52,10 +52,10 @@ TEST_F(Kolo, OneTickFromLaunchToCapsule)
 
     kolo.bonusy[0]->x = 320;   // caught: 50 points, and "ball +" brings a ball at the next tick
     kolo.bonusy[0]->y = PRKNO_Y - 14.8f;
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(nas[NAS_SKORE], 60);
     EXPECT_EQ(kolo.pocet_kouli, 2);
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(kolo.pocet_kouli, 3);
     EXPECT_EQ(kolo.status, 0);
 }
@@ -66,15 +66,15 @@ TEST_F(Kolo, FirstStatusOfAPassStands)
     kostka_v(3, 1);
     nas[NAS_ZIVOTY] = 0;
     kapsle(16, 320, PRKNO_Y - 14.8f);   // "next level"
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(kolo.status, STAV_VYHRA);
     kapsle(2, 330, PRKNO_Y - 14.8f);    // then "live -" with no life left, in the same pass
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(nas[NAS_ZIVOTY], -1);
     EXPECT_EQ(kolo.status, STAV_VYHRA);
 
     kolo.status = STAV_POMALU;   // set by the loop before the tick
     kapsle(16, 340, PRKNO_Y - 14.8f);
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(kolo.status, STAV_POMALU);
 }

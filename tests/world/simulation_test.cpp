@@ -1,5 +1,6 @@
 // Whole rounds played by the harness: repeatability, the bot finishing a level, scripted losses, and
 // long randomized games checked against the rules at every tick and every frame end.
+#include "core/play_clock.h"
 #include "world_fixture.h"
 
 #include "world/capsules.h"

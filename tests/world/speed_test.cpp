@@ -1,4 +1,5 @@
 // The game speed: the value of each minute, the ramp once a minute, and speed bonuses against both.
+#include "core/play_clock.h"
 #include "world_fixture.h"
 
 #include "world/bonus_effects.h"
@@ -44,12 +45,12 @@ TEST_F(Rychlost, TheTickRampsTheSpeedWhenTheMinuteChanges)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     kostka_v(0, 1);
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
     EXPECT_FLOAT_EQ(hlavni_krok, 0.35f);
     hl_posun_cas(600 * 60);   // the play clock reaches 1:00 (its minute has 59 seconds)
     EXPECT_EQ(minuty, 1);
-    tik_kola(&kolo, false, 300, nullptr);
-    tik_kola(&kolo, false, 300, nullptr);
+    tik_kola(&kolo, false, 300);
+    tik_kola(&kolo, false, 300);
     EXPECT_EQ(kolo.posledni_minuta, 1);
     EXPECT_NEAR(hlavni_krok, 0.40, 1e-6);
 }

@@ -3,9 +3,10 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include "support/game_setup.h"
 #include "platform/headless.h"
-#include "shell/globals.h"
-#include "shell/resources.h"
+#include "core/globals.h"
+#include "core/resources.h"
 #include "support/fake_data.h"
 #include "world/bricks.h"
 #include "world/round.h"
@@ -18,7 +19,7 @@ protected:
 
     void SetUp() override
     {
-        hl_start(nullptr);
+        spust_headless(nullptr);
         zaloz_falesna_data();
         MOD_HRY = 1;
         for (int& n : nas) n = 0;

@@ -5,17 +5,18 @@
 //   contact_sheet <run dir>/odraz.dat <out.png>
 //
 // It works in the run directory, where the game finds its levels and best games.
-#include "levels/level_file.h"
+#include "support/headless_game.h"
+#include "core/level_file.h"
 #include "levels/loader.h"
 #include "persist/best_games.h"
 #include "platform/headless.h"
 #include "shell/end_screens.h"
-#include "shell/globals.h"
+#include "core/globals.h"
 #include "shell/menu.h"
-#include "shell/resources.h"
+#include "core/resources.h"
 #include "shell/startup.h"
 #include "sound/sound.h"
-#include "ui/bitmap.h"
+#include "core/bitmap.h"
 #include "ui/playfield.h"
 #include "ui/window.h"
 #include "world/simulation.h"
@@ -204,7 +205,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path dat = std::filesystem::absolute(argv[1]), png = std::filesystem::absolute(argv[2]);
-    if (!hl_start(dat.c_str())) {
+    if (!spust_headless(dat.c_str())) {
         std::fprintf(stderr, "contact_sheet: cannot load %s\n", argv[1]);
         return 1;
     }
@@ -305,7 +306,7 @@ int main(int argc, char** argv)
             p[2] = uint8_t(getb(c));
         }
     list.reset();
-    hl_konec();
+    ukonci_headless();
     if (!zapis_png(png, SIRKA_LISTU, h, rgb)) {
         std::fprintf(stderr, "contact_sheet: cannot write %s\n", argv[2]);
         return 1;

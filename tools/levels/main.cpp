@@ -3,7 +3,7 @@
 //   odraz_level to-text in.lvl out.txt
 #include <cstdio>
 #include <cstring>
-#include "levels/level_file.h"
+#include "core/level_file.h"
 #include "levels/level_text.h"
 
 static int pouziti()

@@ -3,10 +3,11 @@
 //             [--bonuses none|random|all|game] [--dat odraz.dat] [level.lvl]
 // Without a level file it plays a built-in full board. Without --dat the sprites are stand-ins of
 // the catalogue's sizes.
-#include "levels/level_file.h"
+#include "support/headless_game.h"
+#include "core/level_file.h"
 #include "levels/loader.h"
 #include "platform/headless.h"
-#include "shell/resources.h"
+#include "core/resources.h"
 #include "support/fake_data.h"
 #include "world/simulation.h"
 
@@ -91,7 +92,7 @@ int main(int argc, char** argv)
         }
         std::memcpy(bunky, u.bunky, sizeof bunky);
     }
-    if (!hl_start(v.dat)) {
+    if (!spust_headless(v.dat)) {
         std::fprintf(stderr, "odraz_sim: cannot load %s\n", v.dat);
         return 1;
     }
@@ -107,6 +108,6 @@ int main(int argc, char** argv)
     }
     if (v.behu > 1) std::printf("won %d of %d\n", vyher, v.behu);
     if (!v.dat) zrus_falesna_data();
-    hl_konec();
+    ukonci_headless();
     return 0;
 }

@@ -1,5 +1,5 @@
 // Little-endian binary fields and safe whole-file writes.
-#include "platform/binary_file.h"
+#include "core/binary_file.h"
 
 #include <cstdint>
 #include <cstring>

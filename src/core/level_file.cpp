@@ -1,19 +1,18 @@
 // Reading and writing level files, and the one rule that names them.
-#include "levels/level_file.h"
+#include "core/level_file.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
-#include "platform/binary_file.h"
+#include "core/binary_file.h"
 
-void jmeno_urovne(int n, char* buf, size_t size)
+std::string jmeno_urovne(int n)
 {
-    if (!buf || size == 0) return;
     const char* vypln = n <= 9 ? "00" : n <= 99 ? "0" : "";
-    std::snprintf(buf, size, "Level/level_%s%d.lvl", vypln, n);
+    return "Level/level_" + std::string(vypln) + std::to_string(n) + ".lvl";
 }
 
-bool bunka_platna(int32_t v) { return v >= 0 && v <= NEJVYSSI_DRUH; }
+bool bunka_platna(int32_t v) { return v >= 0 && v <= KOSTKA_SEDA; }
 
 int bunky_z_bajtu(const unsigned char* b, int n, int* bunky)
 {
@@ -53,7 +52,7 @@ int uroven_z_bajtu(const unsigned char* b, size_t delka, UROVEN* u)
 
 void uroven_do_bajtu(const UROVEN& u, unsigned char* b)
 {
-    bunky_do_bajtu(u.bunky, BUNEK_MRIZKY, b);
+    bunky_do_bajtu(u.bunky, POCET_BUNEK, b);
     std::memset(b + VELIKOST_MRIZKY, 0, MAX_JMENO);
     size_t n = strnlen(u.autor, MAX_JMENO - 1);
     std::memcpy(b + VELIKOST_MRIZKY, u.autor, n);

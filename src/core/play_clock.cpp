@@ -1,21 +1,10 @@
-// Definitions of the shell's globals and the two timer callbacks.
-#include "shell/globals.h"
+// The four counters of the timer thread and its two callbacks.
+#include "core/play_clock.h"
 
 std::atomic<int> speed_counter{0};
 std::atomic<int> pro_strelu{0};
 std::atomic<int> sekundy{0};
 std::atomic<int> minuty{0};
-
-int BARVA_1, BARVA_2, BARVA_3;
-int pocet_kol = 0;
-int LEVEL = 1;
-int MOD_HRY = 0;
-int ULOZENA = 0;
-int HRAJE_SE = 0;
-int vytvorena = 0;
-int jazyk = 1;
-char sampion_jmeno[MAX_JMENO];
-char autor_jmeno[MAX_JMENO];
 
 void increment_speed_counter()
 {
@@ -26,8 +15,16 @@ void increment_speed_counter()
 // The play clock's minute has 59 seconds: at 59 the seconds fall back to 0.
 void timer_func()
 {
-    if (++sekundy == 59) {
+    if (++sekundy == SEKUND_MINUTY) {
         minuty++;
         sekundy = 0;
     }
+}
+
+void vynuluj_hodiny()
+{
+    speed_counter = 0;
+    pro_strelu = 0;
+    sekundy = 0;
+    minuty = 0;
 }

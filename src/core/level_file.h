@@ -3,22 +3,17 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include "shell/globals.h"
+#include <string>
+#include "core/constants.h"
 
-constexpr int BUNEK_MRIZKY = 440;              // 20 columns x 22 rows, the playfield's POCET_BUNEK
-constexpr int SLOUPCU_MRIZKY = 20;
-constexpr int RADKU_MRIZKY = 22;
-constexpr int NEJVYSSI_DRUH = 10;              // cell values: 0 empty, 1..10 brick types
-constexpr int DRUH_SEDA = 10;                  // the grey brick
-constexpr size_t VELIKOST_MRIZKY = 4 * BUNEK_MRIZKY;               // 1760 bytes
+constexpr size_t VELIKOST_MRIZKY = 4 * POCET_BUNEK;               // 1760 bytes
 constexpr size_t VELIKOST_UROVNE = VELIKOST_MRIZKY + MAX_JMENO;    // 1773 bytes
 constexpr int PRVNI_UROVEN = 1;
 constexpr int POSLEDNI_UROVEN = 999;
-constexpr size_t DELKA_CESTY_UROVNE = 32;      // "Level/level_" + any int + ".lvl" + zero byte fits
 
 // One level as the game uses it: every cell 0..10, the author name always zero-terminated.
 struct UROVEN {
-    int bunky[BUNEK_MRIZKY];
+    int bunky[POCET_BUNEK];
     char autor[MAX_JMENO];
 };
 
@@ -26,8 +21,7 @@ struct UROVEN {
 enum STAV_CTENI { CTENI_CHYBI, CTENI_KRATKE, CTENI_CELE };
 
 // The file name of level n: "Level/level_%s%d.lvl" padded with "00" up to 9, "0" up to 99.
-void jmeno_urovne(int n, char* buf, size_t size);
-
+std::string jmeno_urovne(int n);
 
 // A cell value the game can use: 0..10. Anything else reads as an empty cell.
 bool bunka_platna(int32_t v);

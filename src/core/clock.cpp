@@ -1,5 +1,5 @@
 // The local time of day and its two printed forms.
-#include "shell/clock.h"
+#include "core/clock.h"
 
 #include <cstdio>
 #include <ctime>
@@ -17,12 +17,17 @@ void hodiny(int* hodina, int* minuta, int* sekunda, int* den, int* mesic, int* r
     *rok = mistni.tm_year;
 }
 
-static const char* nula(int n) { return n <= 9 ? "0" : ""; }
-
-void format_casu(char* buf, std::size_t velikost, int hodina, int minuta, int sekunda)
+void format_casu(char* buf, std::size_t velikost, std::initializer_list<int> casti)
 {
-    std::snprintf(buf, velikost, "%s%d:%s%d:%s%d", nula(hodina), hodina, nula(minuta), minuta,
-                  nula(sekunda), sekunda);
+    if (velikost == 0) return;
+    buf[0] = 0;
+    std::size_t delka = 0;
+    for (int c : casti) {
+        const char* oddeleni = delka == 0 ? "" : ":";
+        int n = std::snprintf(buf + delka, velikost - delka, "%s%s%d", oddeleni, c <= 9 ? "0" : "", c);
+        if (n < 0 || std::size_t(n) >= velikost - delka) return;
+        delka += std::size_t(n);
+    }
 }
 
 void format_data(char* buf, std::size_t velikost, int den, int mesic, int rok)

@@ -1,5 +1,5 @@
 // The resource catalogue: expected kinds and sizes of odraz.dat, and the check made at start-up.
-#include "shell/resources.h"
+#include "core/resources.h"
 
 DATAFILE* data = nullptr;
 

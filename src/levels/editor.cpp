@@ -1,0 +1,4 @@
+// The level editor.
+#include "levels/editor.h"
+
+void level_editor() {}

@@ -1,0 +1,4 @@
+// The help page.
+#include "ui/help.h"
+
+void napoveda() {}
