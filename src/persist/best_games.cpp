@@ -30,26 +30,10 @@ int zaradit_skore(NEJ_SCORE* tabulka, int skore, int level)
     return i;
 }
 
+// Esc does nothing here: a place in the table always gets a name.
 void pis_jmeno_u(int* pozice, char* jmeno, int* hotovo)
 {
-    int c = novy_znak();
-    plat_vyprazdni_klavesy();
-    if (*pozice <= 11 && je_pismeno(c)) {
-        jmeno[(*pozice)++] = char(c);
-        zvuk(snd_click);
-    } else if (c == KLAVESA_ENTER && *pozice >= 1) {
-        std::memset(jmeno + *pozice, 0, MAX_JMENO - *pozice);
-        *pozice = 0;
-        *hotovo = 1;
-        zvuk(snd_click);
-    } else if (c == KLAVESA_BACKSPACE && *pozice > 0) {
-        jmeno[--*pozice] = 0;
-        zvuk(snd_click);
-    } else if (c == 0) {
-        std::memset(jmeno, 0, MAX_JMENO);
-        *pozice = 0;
-        zvuk(snd_click);
-    }
+    if (klavesa_jmena(pozice, jmeno) == JMENO_ENTER) *hotovo = 1;
 }
 
 // No pointer, and the music waits while the name is typed.

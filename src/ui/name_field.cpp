@@ -1,7 +1,12 @@
 // Reading keys for the name fields.
 #include "ui/name_field.h"
 
+#include "core/constants.h"
+#include "core/resources.h"
 #include "platform/platform.h"
+#include "sound/sound.h"
+
+#include <cstring>
 
 bool je_pismeno(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ' '; }
 
@@ -11,4 +16,28 @@ int novy_znak()
     int c = plat_cti_klavesu(nullptr);
     if (je_pismeno(c) || c == KLAVESA_ESC || c == KLAVESA_ENTER || c == KLAVESA_BACKSPACE || c == 0) return c;
     return -1;
+}
+
+KLAVESA_JMENA klavesa_jmena(int* pozice, char* jmeno)
+{
+    int c = novy_znak();
+    plat_vyprazdni_klavesy();
+    if (c == KLAVESA_ESC) return JMENO_ESC;
+    if (*pozice < MAX_JMENO - 1 && je_pismeno(c)) {
+        jmeno[(*pozice)++] = char(c);
+    } else if (c == KLAVESA_ENTER && *pozice >= 1) {
+        std::memset(jmeno + *pozice, 0, MAX_JMENO - *pozice);
+        *pozice = 0;
+        zvuk(snd_click);
+        return JMENO_ENTER;
+    } else if (c == KLAVESA_BACKSPACE && *pozice > 0) {
+        jmeno[--*pozice] = 0;
+    } else if (c == 0) {
+        std::memset(jmeno, 0, MAX_JMENO);
+        *pozice = 0;
+    } else {
+        return JMENO_NIC;
+    }
+    zvuk(snd_click);
+    return JMENO_ZMENENO;
 }
