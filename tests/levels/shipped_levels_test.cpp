@@ -18,18 +18,12 @@
 
 namespace {
 
-std::string cesta_urovne(int n)
-{
-    char b[64];
-    std::snprintf(b, sizeof b, ODRAZ_RUN_DIR "/Level/level_%03d.lvl", n);
-    return b;
-}
+std::string cesta_urovne(int n) { return ODRAZ_RUN_DIR "/" + jmeno_urovne(n); }
 
 std::string cesta_textu(int n)
 {
-    char b[512];
-    std::snprintf(b, sizeof b, ODRAZ_SOURCE_DIR "/data/levels/level_%03d.txt", n);
-    return b;
+    std::string jmeno = jmeno_urovne(n);   // Level/level_NNN.lvl
+    return ODRAZ_SOURCE_DIR "/data/levels/" + jmeno.substr(6, 9) + ".txt";
 }
 
 // The shipped levels: the texts numbered from 001 without a gap.

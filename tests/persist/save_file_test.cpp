@@ -34,22 +34,13 @@ ULOZENA_HRA vzorova_hra(int k)
     return h;
 }
 
+// Two records are the same when they encode to the same bytes (the layout is checked byte by byte below).
 void ocekavej_stejne(const ULOZENA_HRA& a, const ULOZENA_HRA& b)
 {
-    for (int i = 0; i < POCET_BUNEK; i++) ASSERT_EQ(a.mrizka[i], b.mrizka[i]) << "cell " << i;
-    EXPECT_EQ(a.zivoty, b.zivoty);
-    EXPECT_EQ(a.skore, b.skore);
-    EXPECT_EQ(a.level, b.level);
-    EXPECT_EQ(a.druh_koule, b.druh_koule);
-    EXPECT_EQ(a.velikost_koule, b.velikost_koule);
-    EXPECT_EQ(a.sirka_prkna, b.sirka_prkna);
-    EXPECT_EQ(a.puska, b.puska);
-    EXPECT_EQ(a.lepidlo, b.lepidlo);
-    EXPECT_EQ(a.nahodny_odraz, b.nahodny_odraz);
-    EXPECT_EQ(a.hodiny_min, b.hodiny_min);
-    EXPECT_EQ(a.hodiny_sek, b.hodiny_sek);
-    EXPECT_EQ(std::bit_cast<uint32_t>(a.krok), std::bit_cast<uint32_t>(b.krok));
-    EXPECT_EQ(0, std::memcmp(a.jmeno, b.jmeno, MAX_JMENO));
+    unsigned char ba[VELIKOST_ZAZNAMU], bb[VELIKOST_ZAZNAMU];
+    hra_do_bajtu(a, ba);
+    hra_do_bajtu(b, bb);
+    EXPECT_EQ(0, std::memcmp(ba, bb, VELIKOST_ZAZNAMU));
 }
 
 void zapis_dvacet()

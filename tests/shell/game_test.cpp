@@ -77,7 +77,7 @@ void hrac_tah(HRAC* h, long long pruchod)
     }
 }
 
-class Hra : public Obrazovka {
+class WholeGame : public Obrazovka {
 protected:
     PISKOVISTE* p = nullptr;
     void SetUp() override
@@ -108,7 +108,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Hra, WonGameKeepsScoreAcrossLevelsAndEntersTheTable)
+TEST_F(WholeGame, WonGameKeepsScoreAcrossLevelsAndEntersTheTable)
 {
     rada(1, 4);
     rada(2, 3);
@@ -148,7 +148,7 @@ TEST_F(Hra, WonGameKeepsScoreAcrossLevelsAndEntersTheTable)
     EXPECT_STREQ(sampion_jmeno, "Kate");
 }
 
-TEST_F(Hra, LosingEveryBallEndsInGameOver)
+TEST_F(WholeGame, LosingEveryBallEndsInGameOver)
 {
     uroven(1, {{0, 9}});
     HRAC h;
@@ -173,7 +173,7 @@ TEST_F(Hra, LosingEveryBallEndsInGameOver)
     EXPECT_FALSE(soubor_existuje("n_score.ddt"));   // no points: no name was asked for
 }
 
-TEST_F(Hra, PauseFreezesTheClock)
+TEST_F(WholeGame, PauseFreezesTheClock)
 {
     rada(1, 10);
     HRAC h;
@@ -214,7 +214,7 @@ TEST_F(Hra, PauseFreezesTheClock)
     EXPECT_EQ(sek_pred, 3);
 }
 
-TEST_F(Hra, InGameMenuContinuesWhereItWasInTheNewLanguage)
+TEST_F(WholeGame, InGameMenuContinuesWhereItWasInTheNewLanguage)
 {
     rada(1, 10);
     HRAC h;
@@ -256,7 +256,7 @@ TEST_F(Hra, InGameMenuContinuesWhereItWasInTheNewLanguage)
     EXPECT_EQ(faze, 5);
 }
 
-TEST_F(Hra, StallEndsTheRoundWithTheErrorBoxAndNoFrameAfter)
+TEST_F(WholeGame, StallEndsTheRoundWithTheErrorBoxAndNoFrameAfter)
 {
     rada(1, 10);
     HRAC h;
@@ -282,7 +282,7 @@ TEST_F(Hra, StallEndsTheRoundWithTheErrorBoxAndNoFrameAfter)
     destroy_bitmap(pred);
 }
 
-TEST_F(Hra, MissingNextLevelIsAWinAndRoundsDoNotDeepenTheStack)
+TEST_F(WholeGame, MissingNextLevelIsAWinAndRoundsDoNotDeepenTheStack)
 {
     for (int n = 1; n <= 40; n++) uroven(n, {{5, 10}});   // grey only: won at the first tick
     uroven(42, {{5, 1}});                                  // hidden behind the gap
@@ -306,7 +306,7 @@ TEST_F(Hra, MissingNextLevelIsAWinAndRoundsDoNotDeepenTheStack)
     EXPECT_EQ(hloubka_1, hloubka_40);
 }
 
-TEST_F(Hra, EscHeldAsTheRoundEndsDoesNotOpenTheMenu)
+TEST_F(WholeGame, EscHeldAsTheRoundEndsDoesNotOpenTheMenu)
 {
     uroven(1, {{5, 10}});   // grey only: won at the first tick, and no level 2: the game is won
     HRAC h;

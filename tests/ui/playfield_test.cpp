@@ -63,9 +63,9 @@ void od_zacatku(const KOLO& k, const SCENA& s, BITMAP* cil, BITMAP* pozadi)
 
 }  // namespace
 
-class Hriste : public Obrazovka {};
+class Playfield : public Obrazovka {};
 
-TEST_F(Hriste, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
+TEST_F(Playfield, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
 {
     std::srand(5);
     int bunky[POCET_BUNEK] = {};
@@ -117,7 +117,7 @@ TEST_F(Hriste, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
     uvolni_kolo(&k);
 }
 
-TEST_F(Hriste, StatusBarValues)
+TEST_F(Playfield, StatusBarValues)
 {
     SCENA s = priprav_scenu("Abcdefghijkl");
     nas[1] = 12340;
@@ -148,7 +148,7 @@ TEST_F(Hriste, StatusBarValues)
     EXPECT_STREQ(b, "12:30");
 }
 
-TEST_F(Hriste, CurtainRevealsTheWholePictureInAbout750ms)
+TEST_F(Playfield, CurtainRevealsTheWholePictureInAbout750ms)
 {
     BITMAPA obraz = nova_bitmapa(800, 600);
     kresli_pozadi_kola(POZADI_HRA, "X", obraz.get());

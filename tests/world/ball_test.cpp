@@ -8,12 +8,12 @@
 
 #include <cmath>
 
-class Koule : public Svet {
+class Ball : public Svet {
 protected:
     void krok() { re_koule(kolo.koule, kolo.pocet_kouli, kolo.prkno); }
 };
 
-TEST_F(Koule, WallsTurnTheBallWithoutMovingItBackAndTheBottomLosesIt)
+TEST_F(Ball, WallsTurnTheBallWithoutMovingItBackAndTheBottomLosesIt)
 {
     prkno(300);
     OBJECT* k = koule(10.1f, 300, -1, 1, 0.2f, 0.3f);
@@ -42,7 +42,7 @@ TEST_F(Koule, WallsTurnTheBallWithoutMovingItBackAndTheBottomLosesIt)
     EXPECT_EQ(zvuku(snd_wall), 5);
 }
 
-TEST_F(Koule, RestingBallRidesOnThePaddleAndNeverHangsPastItsEnd)
+TEST_F(Ball, RestingBallRidesOnThePaddleAndNeverHangsPastItsEnd)
 {
     nas[NAS_SIRKA_PRKNA] = 120;
     OBJECT* p = prkno(200);
@@ -67,7 +67,7 @@ TEST_F(Koule, RestingBallRidesOnThePaddleAndNeverHangsPastItsEnd)
     EXPECT_FLOAT_EQ(a->posun, 20);
 }
 
-TEST_F(Koule, LaunchAndExtraBall)
+TEST_F(Ball, LaunchAndExtraBall)
 {
     OBJECT* p = prkno(300);
     OBJECT* k = koule(0, 0, -1, -1, 0.3f, 0.2f, false);   // posun 10: centre at px + 16, zone of angle 30
@@ -95,7 +95,7 @@ TEST_F(Koule, LaunchAndExtraBall)
     EXPECT_EQ(n->obrazek, obr(33));
 }
 
-TEST_F(Koule, LossOfTheLastBall)
+TEST_F(Ball, LossOfTheLastBall)
 {
     OBJECT* p = prkno(300);
     minuty = 3;
@@ -132,7 +132,7 @@ TEST_F(Koule, LossOfTheLastBall)
     EXPECT_EQ(nas[NAS_DRUH_KOULE], KOULE_RUDA);
 }
 
-TEST_F(Koule, LostBallIsReplacedAtTheTickAfterTheFrameEnd)
+TEST_F(Ball, LostBallIsReplacedAtTheTickAfterTheFrameEnd)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     kostka_v(0, 1);

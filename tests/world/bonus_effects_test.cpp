@@ -4,7 +4,7 @@
 #include "world/ball.h"
 #include "world/bonus_effects.h"
 
-class Ucinky : public Svet {
+class BonusEffects : public Svet {
 protected:
     int stav = 0;
     // Catches capsules of these bonuses, in this order, and applies them.
@@ -21,9 +21,13 @@ protected:
 struct STAV8 {
     int v[8];
 };
-static STAV8 precti() { return {{nas[0], nas[8], nas[2], nas[3], nas[4], nas[5], nas[6], nas[7]}}; }
+static STAV8 precti()
+{
+    return {{nas[NAS_ZIVOTY], nas[NAS_NAHODNY_ODRAZ], nas[NAS_KOULE_NAVIC], nas[NAS_DRUH_KOULE], nas[NAS_PRUMER],
+             nas[NAS_SIRKA_PRKNA], nas[NAS_PUSKA], nas[NAS_LEPIDLO]}};
+}
 
-TEST_F(Ucinky, EveryBonusFromTwoStartingPoints)
+TEST_F(BonusEffects, EveryBonusFromTwoStartingPoints)
 {
     const STAV8 A = {{2, 1, 1, KOULE_RUDA, 16, 120, 1, 1}}, B = {{0, 0, 1, KOULE_SEDA, 8, 40, 0, 0}};
     struct { int bonus; STAV8 z_a, z_b; } pripady[] = {
@@ -59,7 +63,7 @@ TEST_F(Ucinky, EveryBonusFromTwoStartingPoints)
     }
 }
 
-TEST_F(Ucinky, TryModeKeepsLivesAndTheRound)
+TEST_F(BonusEffects, TryModeKeepsLivesAndTheRound)
 {
     MOD_HRY = MOD_ZKUSEBNI;
     nastav(0, 1, 1, KOULE_MODRA, 8, 40, 0, 1);
@@ -69,7 +73,7 @@ TEST_F(Ucinky, TryModeKeepsLivesAndTheRound)
     EXPECT_EQ(stav, 0);
 }
 
-TEST_F(Ucinky, SpeedStepsTestTheLimitBeforeTheChange)
+TEST_F(BonusEffects, SpeedStepsTestTheLimitBeforeTheChange)
 {
     struct { int bonus; float pred, po; } pripady[] = {
         {11, 0.35f, 0.45f}, {11, 0.85f, 0.95f}, {11, 0.9f, 0.9f}, {12, 0.45f, 0.35f}, {12, 0.4f, 0.3f},
@@ -85,7 +89,7 @@ TEST_F(Ucinky, SpeedStepsTestTheLimitBeforeTheChange)
     EXPECT_EQ(hlavni_krok, float(double(0.35f) + 0.1));   // added in double precision
 }
 
-TEST_F(Ucinky, AnEffectAfterBallPlusClearsTheRequest)
+TEST_F(BonusEffects, AnEffectAfterBallPlusClearsTheRequest)
 {
     OBJECT* p = prkno(300);
     std::initializer_list<int> poradi[] = {{3, 6}, {6, 3}, {3, 11}, {3, 12}, {3, 16}, {3, 15}};

@@ -7,7 +7,7 @@
 #include <cmath>
 
 // Brick in cell 45: x 205..244, y 50..70; its corners (205, 50), (244, 50), (205, 70), (244, 70).
-class Odraz : public Svet {
+class BrickCollision : public Svet {
 protected:
     KOSTKA* k = nullptr;
     void SetUp() override
@@ -18,7 +18,7 @@ protected:
     int odraz() { return odraz_od_kostek(kostka, POCET_KOSTEK, kolo.koule, kolo.pocet_kouli); }
 };
 
-TEST_F(Odraz, SidesTurnTheBallAndStepItBackOut)
+TEST_F(BrickCollision, SidesTurnTheBallAndStepItBackOut)
 {
     struct { float x, y; int sx, sy, cekany_sx, cekany_sy; float dx, dy; } strany[] = {
         {218.5f, 39, 0, 1, 0, -1, 0, -0.3f},   // straight down on the top's middle
@@ -42,7 +42,7 @@ TEST_F(Odraz, SidesTurnTheBallAndStepItBackOut)
     EXPECT_EQ(zvuku(snd_brick), 4);
 }
 
-TEST_F(Odraz, SameBrickIsNotBouncedOffTwiceInARow)
+TEST_F(BrickCollision, SameBrickIsNotBouncedOffTwiceInARow)
 {
     k->zasahy = 2;
     OBJECT* b = koule(218.5f, 39, 0, 1, 0, 0.3f);
@@ -57,7 +57,7 @@ TEST_F(Odraz, SameBrickIsNotBouncedOffTwiceInARow)
     EXPECT_EQ(b->posledni_kostka, -1);
 }
 
-TEST_F(Odraz, BallKindsDecideBounceAndDamage)
+TEST_F(BrickCollision, BallKindsDecideBounceAndDamage)
 {
     KOSTKA* seda = kostka_v(47, KOSTKA_SEDA);        // x 283..322
     KOSTKA* pet = kostka_v(49, KOSTKA_PET_ZASAHU);   // x 361..400
@@ -86,7 +86,7 @@ TEST_F(Odraz, BallKindsDecideBounceAndDamage)
     EXPECT_EQ(nas[NAS_SKORE], 50 + 20);
 }
 
-TEST_F(Odraz, TwoBricksInOneTickOnlyForBallsThatDoNotBounce)
+TEST_F(BrickCollision, TwoBricksInOneTickOnlyForBallsThatDoNotBounce)
 {
     KOSTKA* vedle = kostka_v(46, 2);   // x 244..283: its lower-left corner (244, 70) is near the ball
     for (int druh : {KOULE_MODRA, KOULE_RUDA, KOULE_SEDA}) {
@@ -101,7 +101,7 @@ TEST_F(Odraz, TwoBricksInOneTickOnlyForBallsThatDoNotBounce)
     }
 }
 
-TEST_F(Odraz, BricksOutOfCellOrderAreAllSearched)
+TEST_F(BrickCollision, BricksOutOfCellOrderAreAllSearched)
 {
     KOSTKA* nahore = kostka_v(5, 1);   // after the brick of row 2, though above it
     koule(218.5f, 29, 0, -1, 0, 0.3f);
@@ -110,7 +110,7 @@ TEST_F(Odraz, BricksOutOfCellOrderAreAllSearched)
     EXPECT_EQ(k->zasahy, 1);
 }
 
-TEST_F(Odraz, CornerTable)
+TEST_F(BrickCollision, CornerTable)
 {
     struct { float x, y; int sx, sy, cekany_sx, cekany_sy; } rohy[] = {
         {196, 41, 1, -1, -1, -1}, {196, 41, -1, 1, -1, -1}, {195, 42, 1, 1, -1, 1},     // top left
@@ -141,7 +141,7 @@ TEST_F(Odraz, CornerTable)
     }
 }
 
-TEST_F(Odraz, NoCornerContact)
+TEST_F(BrickCollision, NoCornerContact)
 {
     OBJECT* b = koule(0, 0);
     int odrazil = 0;
@@ -171,7 +171,7 @@ TEST_F(Odraz, NoCornerContact)
     EXPECT_EQ(b->smer_x, -1);
 }
 
-class Strely : public Svet {
+class Shots : public Svet {
 protected:
     int strely() { return odraz_str_od_kostek(kostka, POCET_KOSTEK, kolo.strely, kolo.pocet_strel); }
     void index()
@@ -181,7 +181,7 @@ protected:
     }
 };
 
-TEST_F(Strely, ShotHitsTheRowAboveItAndIsUsedUp)
+TEST_F(Shots, ShotHitsTheRowAboveItAndIsUsedUp)
 {
     KOSTKA* nahore = kostka_v(5, 1);               // row 0, y 10..30
     KOSTKA* a = kostka_v(45, KOSTKA_DVA_ZASAHY);   // row 2, y 50..70
@@ -209,7 +209,7 @@ TEST_F(Strely, ShotHitsTheRowAboveItAndIsUsedUp)
     EXPECT_EQ(nahore->zasahy, 0);
 }
 
-TEST_F(Strely, StaleRowIndexWhileTheGunIsOff)
+TEST_F(Shots, StaleRowIndexWhileTheGunIsOff)
 {
     for (int c = 20; c < 25; c++) kostka_v(c, 1);   // row 1 at 0..4
     for (int c = 45; c < 50; c++) kostka_v(c, 1);   // row 2 at 5..9

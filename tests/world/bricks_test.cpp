@@ -1,9 +1,9 @@
 // The brick store at the frame end: removal in order, scoring, the row index, the win test.
 #include "world_fixture.h"
 
-using Kostky = Svet;
+using BrickStore = Svet;
 
-TEST_F(Kostky, DestroyedBricksAreScoredAndTheRestKeepTheirOrder)
+TEST_F(BrickStore, DestroyedBricksAreScoredAndTheRestKeepTheirOrder)
 {
     int druhy[] = {1, 5, 6, 7, 2, 8, 9, 10, 3};
     for (int i = 0; i < 9; i++) kostka_v(40 + i, druhy[i]);
@@ -17,7 +17,7 @@ TEST_F(Kostky, DestroyedBricksAreScoredAndTheRestKeepTheirOrder)
     EXPECT_EQ(nas[NAS_SKORE], 150);
 }
 
-TEST_F(Kostky, RowIndexIsRebuiltOnlyWhileTheGunIsOn)
+TEST_F(BrickStore, RowIndexIsRebuiltOnlyWhileTheGunIsOn)
 {
     for (int bunka : {3, 25, 27, 30, 430}) kostka_v(bunka, 1);
     re_kostky(kostka, &POCET_KOSTEK);
@@ -31,7 +31,7 @@ TEST_F(Kostky, RowIndexIsRebuiltOnlyWhileTheGunIsOn)
     EXPECT_EQ(nas[NAS_RADKY + 43], 3);
 }
 
-TEST_F(Kostky, RoundIsWonWhenOnlyGreyBricksOrNoneAreLeft)
+TEST_F(BrickStore, RoundIsWonWhenOnlyGreyBricksOrNoneAreLeft)
 {
     int stav = 0;
     kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);

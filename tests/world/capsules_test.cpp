@@ -4,12 +4,12 @@
 
 #include "world/capsules.h"
 
-class Kapsle : public Svet {
+class Capsules : public Svet {
 protected:
     void uvolni() { novy_bonus(kostka, POCET_KOSTEK, kolo.bonusy, &kolo.pocet_bonusu); }
 };
 
-TEST_F(Kapsle, ReleasedBackwardsUnlessACapsuleLiesAtTheCorner)
+TEST_F(Capsules, ReleasedBackwardsUnlessACapsuleLiesAtTheCorner)
 {
     KOSTKA* a = kostka_v(45, 1, 7);   // x 205
     KOSTKA* b = kostka_v(46, 2, 9);   // x 244: its capsule lies in a's 40 x 25 rectangle
@@ -47,7 +47,7 @@ TEST_F(Kapsle, ReleasedBackwardsUnlessACapsuleLiesAtTheCorner)
     EXPECT_EQ(a->bonus, 7);
 }
 
-TEST_F(Kapsle, CapsulesFallAndThePaddleCatchesThoseItTouches)
+TEST_F(Capsules, CapsulesFallAndThePaddleCatchesThoseItTouches)
 {
     OBJECT* c = kapsle(5, 300, 100);
     re_bonus(kolo.bonusy, kolo.pocet_bonusu);

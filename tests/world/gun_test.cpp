@@ -4,9 +4,9 @@
 
 #include "world/gun.h"
 
-using Puska = Svet;
+using Gun = Svet;
 
-TEST_F(Puska, BarrelsAreMountedWhileTheGunIsOn)
+TEST_F(Gun, BarrelsAreMountedWhileTheGunIsOn)
 {
     OBJECT* p = prkno(300);
     nas[NAS_PUSKA] = 1;
@@ -29,7 +29,7 @@ TEST_F(Puska, BarrelsAreMountedWhileTheGunIsOn)
     EXPECT_EQ(kolo.pocet_pusek, 2);
 }
 
-TEST_F(Puska, VolleysNeedTheGunTheirPaceAndRoom)
+TEST_F(Gun, VolleysNeedTheGunTheirPaceAndRoom)
 {
     OBJECT* p = prkno(300);
     struct { int puska, pro_strelu, strel, po; } pripady[] = {
@@ -58,7 +58,7 @@ TEST_F(Puska, VolleysNeedTheGunTheirPaceAndRoom)
     EXPECT_EQ(s->druh, 0);
 }
 
-TEST_F(Puska, HeldButtonFiresEveryHundredAndOneTicks)
+TEST_F(Gun, HeldButtonFiresEveryHundredAndOneTicks)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     kostka_v(0, 1);

@@ -1,34 +1,15 @@
-// The records of the playfield: the setter of the state block, the makers, the frame-end clearing.
+// The records of the playfield: the makers and the frame-end clearing.
 #include "world_fixture.h"
 
-using Objekty = Svet;
+using WorldObjects = Svet;
 
-TEST_F(Objekty, SettersAndMakers)
+TEST_F(WorldObjects, NoBrickOfAnUnknownType)
 {
-    nas[NAS_SKORE] = 1234;
-    nas[NAS_MINUTY] = 3;
-    nastav(7, 1, 1, KOULE_RUDA, 16, 120, 1, 1);
-    int cekane[] = {7, 1234, 1, KOULE_RUDA, 16, 120, 1, 1, 1, 3};   // ricochet is entry 8, not the score
-    for (int i = 0; i < 10; i++) EXPECT_EQ(nas[i], cekane[i]) << "entry " << i;
-
-    hlavni_krok = 0.55f;
-    OBJECT* o = novy_object(61, 12.5f, 557.0f, 120, 0.1f, 0.2f, -1, 1, 2, 5);
-    EXPECT_EQ(o->sirka, 120);
-    EXPECT_EQ(o->vyska, obr(61)->h);
-    EXPECT_FLOAT_EQ(o->y_stare, 557.0f);
-    EXPECT_FLOAT_EQ(o->posun, 10.0f);
-    EXPECT_TRUE(o->aktivni);
-    EXPECT_EQ(o->posledni_kostka, 0);
-    EXPECT_FLOAT_EQ(o->krok, 0.55f);
-    delete o;
-    KOSTKA* k = nova_kostka(751, 430, KOSTKA_PET_ZASAHU, 5, 439);
-    EXPECT_EQ(k->obrazek, obr(26));
-    EXPECT_EQ(k->bonus, 0);
-    delete k;
     EXPECT_EQ(nova_kostka(10, 10, 11, 1, 0), nullptr);   // no such type, no picture for it
+    EXPECT_EQ(nova_kostka(10, 10, 0, 1, 0), nullptr);
 }
 
-TEST_F(Objekty, FrameEndRemovesDeadObjectsTheLastTakingTheHole)
+TEST_F(WorldObjects, FrameEndRemovesDeadObjectsTheLastTakingTheHole)
 {
     OBJECT* pole[5];
     int pocet = 5;

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-class Prkno : public Svet {
+class Paddle : public Svet {
 protected:
     // Lands a ball of diameter 12 at left edge x going (smer_x, smer_y), its bottom `hloubka` pixels
     // below the paddle's top; whether it bounced.
@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(Prkno, ZoneBoundaries)
+TEST_F(Paddle, ZoneBoundaries)
 {
     prkno(100)->velikost = 90;   // u = 10: the boundaries fall on whole pixels
     struct { float cx; int smer_x, smer, uhel; } presne[] = {
@@ -59,7 +59,7 @@ TEST_F(Prkno, ZoneBoundaries)
     EXPECT_EQ(zvuku(snd_paddle), 12 + 16 + 2);
 }
 
-TEST_F(Prkno, OnlyTheTopTwoPixelsAndTheEndsTowardsTheMiddleCatch)
+TEST_F(Paddle, OnlyTheTopTwoPixelsAndTheEndsTowardsTheMiddleCatch)
 {
     float px = prkno(300)->x;
     EXPECT_FALSE(dopad(px + 30, 1, 2.0f));     // 2 pixels in already: lost
@@ -72,7 +72,7 @@ TEST_F(Prkno, OnlyTheTopTwoPixelsAndTheEndsTowardsTheMiddleCatch)
     for (auto& p : konce) EXPECT_EQ(dopad(p.x, p.smer), p.odrazena) << "px + " << p.x - px << " going " << p.smer;
 }
 
-TEST_F(Prkno, RandomRicochetDrawsTheAngleAndSideWithRand)
+TEST_F(Paddle, RandomRicochetDrawsTheAngleAndSideWithRand)
 {
     prkno(300);
     nas[NAS_NAHODNY_ODRAZ] = 1;
@@ -88,7 +88,7 @@ TEST_F(Prkno, RandomRicochetDrawsTheAngleAndSideWithRand)
     for (bool v : videno) EXPECT_TRUE(v);
 }
 
-TEST_F(Prkno, GlueRefreshAndRestingBalls)
+TEST_F(Paddle, GlueRefreshAndRestingBalls)
 {
     float px = prkno(300)->x;
     nas[NAS_LEPIDLO] = 1;
@@ -116,7 +116,7 @@ TEST_F(Prkno, GlueRefreshAndRestingBalls)
     EXPECT_FALSE(k->aktivni);
 }
 
-TEST_F(Prkno, SpeedAfterABounceIsTheStepLengthWhateverItWas)
+TEST_F(Paddle, SpeedAfterABounceIsTheStepLengthWhateverItWas)
 {
     prkno(300);
     for (float krok : {0.35f, 0.6f, 0.95f, 0.25f}) {
@@ -128,7 +128,7 @@ TEST_F(Prkno, SpeedAfterABounceIsTheStepLengthWhateverItWas)
     }
 }
 
-TEST_F(Prkno, PaddleFollowsTheMouseAndTakesNewWidthAndColour)
+TEST_F(Paddle, PaddleFollowsTheMouseAndTakesNewWidthAndColour)
 {
     OBJECT* p = prkno(300);
     kolo.pusky[0] = novy_object(bmp_gun_right, 0, 552, 0, 0, 0, 0, 0, 2, 0);

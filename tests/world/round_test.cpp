@@ -1,9 +1,9 @@
 // A round's objects through the game loop's steps: setting up, one tick, the frame end, freeing.
 #include "world_fixture.h"
 
-using Kolo = Svet;
+using Round = Svet;
 
-TEST_F(Kolo, SetUpAndFreeing)
+TEST_F(Round, SetUpAndFreeing)
 {
     nas[NAS_SIRKA_PRKNA] = 120;   // as a saved game may leave it: the paddle catches up at the first tick
     kolo.status = STAV_NENI_UROVEN;
@@ -31,7 +31,7 @@ TEST_F(Kolo, SetUpAndFreeing)
     EXPECT_EQ(kostka[0], nullptr);
 }
 
-TEST_F(Kolo, OneTickFromLaunchToCapsule)
+TEST_F(Round, OneTickFromLaunchToCapsule)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     KOSTKA* k = kostka_v(45, 1, 3);
@@ -60,7 +60,7 @@ TEST_F(Kolo, OneTickFromLaunchToCapsule)
     EXPECT_EQ(kolo.status, 0);
 }
 
-TEST_F(Kolo, FirstStatusOfAPassStands)
+TEST_F(Round, FirstStatusOfAPassStands)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     kostka_v(3, 1);

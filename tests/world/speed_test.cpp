@@ -5,9 +5,9 @@
 #include "world/bonus_effects.h"
 #include "world/speed.h"
 
-using Rychlost = Svet;
+using Speed = Svet;
 
-TEST_F(Rychlost, MinuteValuesAndTheRamp)
+TEST_F(Speed, MinuteValuesAndTheRamp)
 {
     const float cekane[] = {0.35f, 0.40f, 0.45f, 0.50f, 0.55f, 0.60f, 0.65f, 0.70f, 0.75f, 0.80f, 0.85f, 0.9f, 0.9f};
     for (int m = 0; m < 13; m++) {
@@ -41,7 +41,7 @@ TEST_F(Rychlost, MinuteValuesAndTheRamp)
     EXPECT_EQ(hlavni_krok, 0.9f);
 }
 
-TEST_F(Rychlost, TheTickRampsTheSpeedWhenTheMinuteChanges)
+TEST_F(Speed, TheTickRampsTheSpeedWhenTheMinuteChanges)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     kostka_v(0, 1);
