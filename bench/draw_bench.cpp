@@ -84,8 +84,8 @@ void snimek_cely(SCENA* s)
     int pocty[4] = {k.pocet_pusek, k.pocet_kouli, k.pocet_strel, k.pocet_bonusu};
     for (int l = 0; l < 4; l++)
         for (int i = 0; i < pocty[l]; i++) draw_sprite(c, seznamy[l][i]->obrazek, int(seznamy[l][i]->x), int(seznamy[l][i]->y));
-    textprintf_right_ex(c, font, 140, 582, BARVA_1, -1, "%d", nas[1]);
-    textprintf_right_ex(c, font, 260, 582, BARVA_1, -1, "%d", nas[0]);
+    textprintf_right_ex(c, font, 140, 582, BARVA_1, -1, "%d", nas[NAS_SKORE]);
+    textprintf_right_ex(c, font, 260, 582, BARVA_1, -1, "%d", nas[NAS_ZIVOTY]);
     textprintf_right_ex(c, font, 400, 582, BARVA_1, -1, "%d", LEVEL);
     textprintf_right_ex(c, font, 570, 582, BARVA_1, -1, "%s", "03:07");
     blit(c, screen, 0, 0, 0, 0, 800, 600);

@@ -6,7 +6,7 @@
 #include "core/resources.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
 
 MIDI* midi_hudba[MAX_MIDI];
 int pocet_midi = 0;
@@ -43,11 +43,10 @@ void re_midi()
 // Pieces are numbered without gaps: a missing midi2.mid hides midi3.mid and up.
 void nahraj_midi()
 {
-    char jmeno[32];
     pocet_midi = 0;
     for (int k = 1; k <= MAX_MIDI; k++) {
-        std::snprintf(jmeno, sizeof jmeno, "Midi/midi%d.mid", k);
-        MIDI* m = plat_nahraj_midi(jmeno);
+        std::string jmeno = "Midi/midi" + std::to_string(k) + ".mid";
+        MIDI* m = plat_nahraj_midi(jmeno.c_str());
         if (!m) break;
         midi_hudba[k - 1] = m;
         pocet_midi++;

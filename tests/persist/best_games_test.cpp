@@ -141,7 +141,7 @@ TEST_F(NameEntry, OneKeyPerPass)
 TEST_F(NameEntry, QualifyingGameIsEnteredAndWritten)
 {
     PISKOVISTE p;
-    nas[1] = 480;
+    nas[NAS_SKORE] = 480;
     LEVEL = 8;
     bool vyzva = false;
     hl_pri_vstupu([&](long long) { vyzva = vyzva || text_je_videt(screen, "Zadejte své jméno", 400, 268, BARVA_1); });
@@ -156,7 +156,7 @@ TEST_F(NameEntry, QualifyingGameIsEnteredAndWritten)
     EXPECT_STREQ(t[0].jmeno, "Ema");
     EXPECT_STREQ(sampion_jmeno, "Ema");
 
-    nas[1] = 0;
+    nas[NAS_SKORE] = 0;
     EXPECT_EQ(zapis_score(0), 0);  // no name is asked for
     EXPECT_EQ(hl_pruchodu, 4);
 }

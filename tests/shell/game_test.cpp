@@ -118,8 +118,8 @@ TEST_F(WholeGame, WonGameKeepsScoreAcrossLevelsAndEntersTheTable)
     int jmeno_kroku = 0;
     auto sledovani = [&](long long) {
         if (hrane_kolo && LEVEL == 2 && skore_po_1 < 0) {
-            skore_po_1 = nas[1];
-            zivoty_po_1 = nas[0];
+            skore_po_1 = nas[NAS_SKORE];
+            zivoty_po_1 = nas[NAS_ZIVOTY];
         }
         if (!hrane_kolo && LEVEL == 2 && text_je_videt(screen, "Ú R O V E Ň  2", 400, 253, BARVA_1))
             box_urovne_2 = true;
@@ -143,7 +143,7 @@ TEST_F(WholeGame, WonGameKeepsScoreAcrossLevelsAndEntersTheTable)
     cti_tabulku("n_score.ddt", t);
     EXPECT_STREQ(t[0].jmeno, "Kate");
     EXPECT_EQ(t[0].level, 2);
-    EXPECT_EQ(t[0].skore, nas[1]);
+    EXPECT_EQ(t[0].skore, nas[NAS_SKORE]);
     EXPECT_GE(t[0].skore, 70);
     EXPECT_STREQ(sampion_jmeno, "Kate");
 }
@@ -168,7 +168,7 @@ TEST_F(WholeGame, LosingEveryBallEndsInGameOver)
     };
     EXPECT_EQ(hraj(&h, uhybat), STAV_KONEC);
     EXPECT_TRUE(box);
-    EXPECT_EQ(nas[0], 0);
+    EXPECT_EQ(nas[NAS_ZIVOTY], 0);
     EXPECT_EQ(HRAJE_SE, 0);
     EXPECT_FALSE(soubor_existuje("n_score.ddt"));   // no points: no name was asked for
 }
@@ -187,8 +187,8 @@ TEST_F(WholeGame, PauseFreezesTheClock)
             zacatek = n;
             hl_drz(KEY_P, true);
         } else if (faze == 1) {      // the pass after P went down: the loop waits for a key
-            sek_pred = nas[10];
-            min_pred = nas[9];
+            sek_pred = nas[NAS_SEKUNDY];
+            min_pred = nas[NAS_MINUTY];
             faze = 2;
         } else if (faze == 2 && n - zacatek > 2000) {   // twenty virtual seconds later
             hl_drz(KEY_P, false);

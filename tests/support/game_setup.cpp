@@ -22,8 +22,8 @@ void priprav_program()
     MOD_HRY = 0;
     HRAJE_SE = 0;
     vytvorena = 0;
-    std::strcpy(sampion_jmeno, "Neuvedeno");
-    std::strcpy(autor_jmeno, "Neuvedeno");
+    std::strcpy(sampion_jmeno, NEUVEDENO);
+    std::strcpy(autor_jmeno, NEUVEDENO);
     for (int& n : nas) n = 0;
     nas[NAS_SIRKA_PRKNA] = ZAKLADNI_SIRKA;
 }

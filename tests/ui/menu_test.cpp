@@ -72,11 +72,11 @@ TEST_F(Menu, ItemColoursFollowAvailability)
     pocet_kol = 4;
     HRAJE_SE = 1;
     MOD_HRY = 1;
-    nas[1] = 120;
+    nas[NAS_SKORE] = 120;
     EXPECT_EQ(barvy_polozek(7, 3, 0), (std::vector<int>{W, W, W, W, W, W, W, O, W, W}));
-    nas[1] = 0;   // nothing to save yet
+    nas[NAS_SKORE] = 0;   // nothing to save yet
     EXPECT_EQ(barvy_polozek(5, 0, -1), (std::vector<int>{W, W, G, G, W, G, W, W, W, W}));
-    nas[1] = 50;
+    nas[NAS_SKORE] = 50;
     MOD_HRY = 2;  // a tried level is never saved
     EXPECT_EQ(barvy_polozek(-1, 1, -1)[5], G);
     jazyk = 2;
@@ -249,7 +249,7 @@ protected:
         HRAJE_SE = 1;
         MOD_HRY = 1;
         LEVEL = 2;
-        nas[1] = 300;
+        nas[NAS_SKORE] = 300;
         vytvorena = 4;
     }
 };

@@ -52,8 +52,8 @@ void od_zacatku(const KOLO& k, const SCENA& s, BITMAP* cil, BITMAP* pozadi)
     BITMAP* pole = create_sub_bitmap(cil, 0, 0, 800, 580);
     draw_sprite(pole, k.prkno->obrazek, int(k.prkno->x), int(k.prkno->y));
     int px = int(k.prkno->x), py = int(k.prkno->y), w = k.prkno->obrazek->w;
-    if (nas[7] == 1) rectfill(pole, px + 16, py + 3, px + w - 17, py + 5, makecol(0, 51, 0));
-    if (nas[8] == 1) rectfill(pole, px + 16, py + 14, px + w - 17, py + 16, makecol(0, 51, 0));
+    if (nas[NAS_LEPIDLO] == 1) rectfill(pole, px + 16, py + 3, px + w - 17, py + 5, makecol(0, 51, 0));
+    if (nas[NAS_NAHODNY_ODRAZ] == 1) rectfill(pole, px + 16, py + 14, px + w - 17, py + 16, makecol(0, 51, 0));
     kresli_zive(const_cast<OBJECT**>(k.pusky), k.pocet_pusek, pole);
     kresli_zive(const_cast<OBJECT**>(k.koule), k.pocet_kouli, pole);
     kresli_zive(const_cast<OBJECT**>(k.strely), k.pocet_strel, pole);
@@ -74,7 +74,7 @@ TEST_F(Playfield, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
     for (int i = 0; i < POCET_KOSTEK; i++)   // plenty of capsules, none that ends the round
         if (kostka[i]->druh < 8 && i % 2 == 0) kostka[i]->bonus = 1 + (i / 2) % 15;
     for (int i = 2; i < 12; i++) kostka[i]->bonus = 2 + i;
-    nas[1] = 0;
+    nas[NAS_SKORE] = 0;
     nastav(99, 0, 0, 1, 12, 80, 1, 0);
     hlavni_krok = mini_krok;
     smaz_index_radku();
@@ -91,8 +91,8 @@ TEST_F(Playfield, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
     bot_start(&bot, 3, false);
     int nejvic_objektu = 0, snimku = 0;
     for (int snimek = 0; snimek < 2000 && k.status == 0; snimek++) {
-        if (snimek % 10 == 0) nas[2] = 1;      // another ball
-        if (snimek % 300 == 0) nas[6] = 1;     // guns again after a capsule took them
+        if (snimek % 10 == 0) nas[NAS_KOULE_NAVIC] = 1;      // another ball
+        if (snimek % 300 == 0) nas[NAS_PUSKA] = 1;     // guns again after a capsule took them
         for (int t = 0; t < 1 + snimek % 4; t++) {
             hl_posun_cas(1);   // the timer: gun pacing and the play clock
             SIM_VSTUP v = bot_tah(&bot, &k);
@@ -120,8 +120,8 @@ TEST_F(Playfield, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
 TEST_F(Playfield, StatusBarValues)
 {
     SCENA s = priprav_scenu("Abcdefghijkl");
-    nas[1] = 12340;
-    nas[0] = 2;
+    nas[NAS_SKORE] = 12340;
+    nas[NAS_ZIVOTY] = 2;
     LEVEL = 17;
     MOD_HRY = 1;
     pis_texty(58, 0, s.base.get(), s.scene.get());

@@ -3,6 +3,7 @@
 //   odraz_level to-text in.lvl out.txt
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include "core/level_file.h"
 #include "levels/level_text.h"
 
@@ -49,9 +50,8 @@ static int do_textu(const char* vstup, const char* vystup)
         std::fprintf(stderr, "%s: the author name holds characters other than letters and spaces\n", vstup);
         return 1;
     }
-    char komentar[600];
-    std::snprintf(komentar, sizeof komentar, "Converted from %s", vstup);
-    if (!zapis_text_urovne(vystup, u, komentar)) {
+    std::string komentar = std::string("Converted from ") + vstup;
+    if (!zapis_text_urovne(vystup, u, komentar.c_str())) {
         std::remove(vystup);
         std::fprintf(stderr, "%s: cannot write the text\n", vystup);
         return 1;
