@@ -2,6 +2,8 @@
 #include "core/play_clock.h"
 #include "core/level_file.h"
 #include "persist/best_games_file.h"
+#include "persist/save_file.h"
+#include "core/resources.h"
 #include "core/binary_file.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
@@ -323,4 +325,55 @@ TEST_F(WholeGame, EscHeldAsTheRoundEndsDoesNotOpenTheMenu)
     EXPECT_EQ(hraj(&h, esc), STAV_KONEC);
     EXPECT_TRUE(vyhra);
     EXPECT_FALSE(menu_ve_hre);
+}
+
+TEST_F(WholeGame, GreyBricksTurnAtSevenWithoutCountingTheirPauseAndAWiderPaddleKeepsOutOfTheWall)
+{
+    uroven(1, {{0, 10}, {1, 10}, {19, 1}});
+    ULOZENA_HRA h{{}, 3, 100, 1, KOULE_SEDA, 12, 80, 0, 0, 0, 6, 58, 0.6f, "Sedm"};
+    h.mrizka[0] = h.mrizka[1] = KOSTKA_SEDA;
+    h.mrizka[19] = 1;
+    ASSERT_TRUE(zapis_ulozene_hry(SOUBOR_ULOZENYCH_HER, &h, 1));
+    MOD_HRY = MOD_ULOZENA_HRA;
+    ULOZENA = 0;
+    HRAJE_SE = 1;
+    int faze = 0;
+    float x = 0, y = 0;   // where the ball was at the start of the last pass
+    bool ukazane = false;
+    hl_pri_vstupu([&](long long) {
+        if (!hrane_kolo) return;
+        const OBJECT* koule = hrane_kolo->koule[0];
+        if (faze == 0 && POCET_KOSTEK == 3 && kostka[1]->druh == KOSTKA_DVA_ZASAHY) {
+            faze = 1;
+            ukazane = oblasti_shodne(hl_obrazovka(), x_bunky(1), y_bunky(1), obr(res_kostka(KOSTKA_DVA_ZASAHY)),
+                                     0, 0, SIRKA_KOSTKY, VYSKA_KOSTKY);
+            // the pauses of 100 ms a brick were not play: the ball went on only for this pass's ticks
+            EXPECT_LT(std::abs(koule->x - x) + std::abs(koule->y - y), 20.0f);
+            EXPECT_EQ(minuty, 7);
+            EXPECT_EQ(sekundy, 0);
+        } else if (faze == 0) {
+            hl_mys(-1, -1, 1);   // launch; the ball flies through the last second before 7:00
+        } else if (faze == 1) {
+            nas[NAS_SIRKA_PRKNA] = 120;   // as "board size +" would do
+            faze = 2;
+        } else if (faze == 2 && hrane_kolo->prkno->velikost == 120) {
+            hl_mys(790, -1, 0);
+            faze = 3;
+        } else if (faze == 3) {
+            EXPECT_EQ(mys_x, 790 - 120);
+            hl_drz(KEY_ESC, true);
+            faze = 4;
+        } else if (faze == 4) {
+            hl_drz(KEY_ESC, false);
+            hl_klik(490, 285 + 25 * 9);
+            hl_klik(280, 340);
+            faze = 5;
+        }
+        x = koule->x;
+        y = koule->y;
+    });
+    EXPECT_EQ(game(), 0);
+    EXPECT_EQ(faze, 5);
+    EXPECT_TRUE(ukazane);
+    EXPECT_GE(hl_pocet(HL_SAMPLE, snd_brick), 2);
 }
