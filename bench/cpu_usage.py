@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Processor use of the real binary under Xvfb: idle in the menu, and during play with a moving mouse;
+"""Processor use of the real binary under Xvfb: idle in the menu, idle and painting in the level editor,
+and during play with a moving mouse;
 also how many passes (frames) a second the loops make.
 Usage: bench/cpu_usage.py build/run [seconds]"""
 import os
@@ -48,6 +49,18 @@ def main():
         hra.start()
         hra.mys(100, 150)
         print("menu, idle:         %5.1f %% of one core, %4.0f passes a second" % zmer(hra, sekund))
+        hra.klik(450, 385)                   # the level editor: a still picture, then painting
+        hra.mys(300, 200)
+        print("editor, idle:       %5.1f %% of one core, %4.0f passes a second" % zmer(hra, sekund))
+        hra.xdotool("mousedown", 1)
+
+        def tahy(t):
+            hra.xdotool("mousemove", 30 + int(740 * ((t * 0.5) % 1)), 20 + 20 * (int(t) % 20))
+            time.sleep(0.02)
+        print("editor, painting:   %5.1f %% of one core, %4.0f passes a second" % zmer(hra, sekund, tahy))
+        hra.xdotool("mouseup", 1)
+        hra.klik(720, 562)                   # Cancel, and OK to the warning
+        hra.klik(280, 310)
         hra.klik(490, 285)
         time.sleep(3.5)
         hra.klik(400, 500)

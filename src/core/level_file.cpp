@@ -12,6 +12,19 @@ std::string jmeno_urovne(int n)
     return "Level/level_" + std::string(vypln) + std::to_string(n) + ".lvl";
 }
 
+int souvisle_urovne()
+{
+    int n = prvni_volna_uroven();
+    return n == 0 ? POSLEDNI_UROVEN : n - 1;
+}
+
+int prvni_volna_uroven()
+{
+    for (int n = PRVNI_UROVEN; n <= POSLEDNI_UROVEN; n++)
+        if (!soubor_existuje(jmeno_urovne(n).c_str())) return n;
+    return 0;
+}
+
 bool bunka_platna(int32_t v) { return v >= 0 && v <= KOSTKA_SEDA; }
 
 int bunky_z_bajtu(const unsigned char* b, int n, int* bunky)

@@ -22,6 +22,10 @@ enum STAV_CTENI { CTENI_CHYBI, CTENI_KRATKE, CTENI_CELE };
 
 // The file name of level n: "Level/level_%s%d.lvl" padded with "00" up to 9, "0" up to 99.
 std::string jmeno_urovne(int n);
+// The level files consecutive from level 1, 0..999: a missing level hides every later one.
+int souvisle_urovne();
+// The first level number whose file does not exist, 1..999; 0 when all 999 exist.
+int prvni_volna_uroven();
 
 // A cell value the game can use: 0..10. Anything else reads as an empty cell.
 bool bunka_platna(int32_t v);

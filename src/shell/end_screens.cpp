@@ -30,16 +30,6 @@ void hlaska_kolo(int level, BITMAP* cil)
     blit(mala_hlaska(text).get(), cil, 0, 0, 280, 230, 240, 60);
 }
 
-struct RADEK_ZPRAVY {
-    int y;
-    const char* text;
-};
-
-struct ZPRAVA {
-    const char* nadpis;
-    RADEK_ZPRAVY radky[5];
-};
-
 static const ZPRAVA VITEZSTVI[2] = {
     {"GRATULUJI VÍTĚZÍTE",
      {{50, "V tuto chvíly nejsou jiné úrovně k dispozici. Můžete ovšem"},
@@ -76,18 +66,27 @@ static const ZPRAVA CHYBA_SOUBORU[2] = {
       {100, "reinstalling the game. Levels files are in directory Level."}}},
 };
 
-// The 390x220 message box at (205, 140); then waits for a key and leaves it in the buffer.
-static void zprava_a_klavesa(const ZPRAVA* zpravy)
+const ZPRAVA& zprava_konce(int druh)
 {
-    const ZPRAVA& z = zpravy[jazyk == 1 ? 0 : 1];
+    static const ZPRAVA* const ZPRAVY[POCET_ZPRAV_KONCE] = {VITEZSTVI, CHYBA_HRY, CHYBA_SOUBORU};
+    return ZPRAVY[druh][jazyk == 1 ? 0 : 1];
+}
+
+void kresli_zpravu(const ZPRAVA& z, BITMAP* cil)
+{
+    blit(obr(bmp_dialog_panel), cil, 0, 0, 0, 0, 390, 220);
+    textprintf_centre_ex(cil, font, 195, 7, BARVA_1, -1, "%s", z.nadpis);
+    for (const RADEK_ZPRAVY& r : z.radky)
+        if (r.text) vypis_zarovnane(cil, r.text, 25, 365, r.y, BARVA_1);
+    textprintf_centre_ex(cil, font, 195, 192, BARVA_1, -1, "%s", tx({"stiskněte libovolnou klávesu", "press any key"}));
+}
+
+// The message box at (205, 140); then waits for a key and leaves it in the buffer.
+static void zprava_a_klavesa(int druh)
+{
     {
         BITMAPA b = nova_bitmapa(390, 220);
-        blit(obr(bmp_dialog_panel), b.get(), 0, 0, 0, 0, 390, 220);
-        textprintf_centre_ex(b.get(), font, 195, 7, BARVA_1, -1, "%s", z.nadpis);
-        for (const RADEK_ZPRAVY& r : z.radky)
-            if (r.text) vypis_zarovnane(b.get(), r.text, 25, 365, r.y, BARVA_1);
-        textprintf_centre_ex(b.get(), font, 195, 192, BARVA_1, -1, "%s",
-                             tx({"stiskněte libovolnou klávesu", "press any key"}));
+        kresli_zpravu(zprava_konce(druh), b.get());
         plat_ukaz(b.get(), 0, 0, 205, 140, 390, 220);
     }
     plat_vyprazdni_klavesy();
@@ -115,7 +114,7 @@ int game_over()
 
 int game_winner()
 {
-    zprava_a_klavesa(VITEZSTVI);
+    zprava_a_klavesa(ZPRAVA_VITEZSTVI);
     HRAJE_SE = 0;
     if (zapis_score(1) == 1) nej_score();
     return ZNOVU_MENU;
@@ -123,14 +122,14 @@ int game_winner()
 
 int game_error()
 {
-    zprava_a_klavesa(CHYBA_HRY);
+    zprava_a_klavesa(ZPRAVA_CHYBA_HRY);
     HRAJE_SE = 0;
     return ZNOVU_MENU;
 }
 
 int game_error_soubor()
 {
-    zprava_a_klavesa(CHYBA_SOUBORU);
+    zprava_a_klavesa(ZPRAVA_CHYBA_SOUBORU);
     HRAJE_SE = 0;
     return ZNOVU_MENU;
 }

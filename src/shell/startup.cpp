@@ -21,12 +21,7 @@ static const char CHYBA_DAT[] = "Nelze nahrat soubor odraz.dat z hlavniho adresa
 static const char CHYBA_CASOVACE[] = "Nelze spustit casovac.";
 
 // Levels are numbered without gaps: a missing level 5 hides levels 6 and up.
-int spocitej_urovne()
-{
-    for (int n = PRVNI_UROVEN; n <= POSLEDNI_UROVEN; n++)
-        if (!soubor_existuje(jmeno_urovne(n).c_str())) return n - 1;
-    return POSLEDNI_UROVEN;
-}
+int spocitej_urovne() { return souvisle_urovne(); }
 
 static void uvolni_data()
 {

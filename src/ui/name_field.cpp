@@ -22,6 +22,11 @@ KLAVESA_JMENA klavesa_jmena(int* pozice, char* jmeno)
 {
     int c = novy_znak();
     plat_vyprazdni_klavesy();
+    return znak_do_jmena(c, pozice, jmeno);
+}
+
+KLAVESA_JMENA znak_do_jmena(int c, int* pozice, char* jmeno)
+{
     if (c == KLAVESA_ESC) return JMENO_ESC;
     if (*pozice < MAX_JMENO - 1 && je_pismeno(c)) {
         jmeno[(*pozice)++] = char(c);

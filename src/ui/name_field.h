@@ -18,3 +18,5 @@ enum KLAVESA_JMENA { JMENO_NIC, JMENO_ZMENENO, JMENO_ENTER, JMENO_ESC };
 // the field; each of these clicks. Enter with at least one letter zeroes the rest of the field, puts
 // the position back to 0, clicks and gives JMENO_ENTER. Esc only gives JMENO_ESC: the caller decides.
 KLAVESA_JMENA klavesa_jmena(int* pozice, char* jmeno);
+// The same step for a character code already read (novy_znak), without touching the keyboard buffer.
+KLAVESA_JMENA znak_do_jmena(int c, int* pozice, char* jmeno);
