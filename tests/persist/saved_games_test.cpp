@@ -153,6 +153,32 @@ TEST_F(SaveScreens, LoadChoosesAUsedRowOnly)
     EXPECT_EQ(urci_cursor(240, 560, 20, 3), SLOT_OK);
 }
 
+TEST_F(SaveScreens, DamagedFileIsShownAsStoredAndSafely)
+{
+    std::string r(1760, '\x7f');            // cells far out of range
+    r += std::string("\xef\xbe\xad\xde", 4) + std::string("\xfb\xff\xff\xff", 4) + std::string(40, '\0');
+    r += std::string(13, 'Q');              // a name with no zero
+    zapis_bajty(SOUBOR_ULOZENYCH_HER, r + r.substr(0, 900));   // the second record is cut short
+    bool radky = false;
+    hl_pri_vstupu([&](long long) {
+        radky = radky || (videt("QQQQQQQQQQQQ", 182, y_radku(0), VLEVO) && videt("-559038737", 411, y_radku(0), VPRAVO) &&
+                          videt("-5", 655, y_radku(0), VPRAVO) && videt("- - - - - -", 182, y_radku(1), VLEVO));
+    });
+    hl_pridej({.x = 60, .y = 300, .pruchodu = 3});
+    hl_klik(560, 560);
+    EXPECT_EQ(-1, load_game());
+    EXPECT_TRUE(radky);
+    std::string nahodny(VELIKOST_ULOZENYCH - 7, '\0');
+    for (size_t i = 0; i < nahodny.size(); i++) nahodny[i] = char((i * 2654435761u) >> 13);
+    zapis_bajty(SOUBOR_ULOZENYCH_HER, nahodny);
+    hl_reset();
+    klik_na_radek(1);
+    hl_stisk(KEY_ESC, 27);
+    hl_klik(560, 560);
+    EXPECT_EQ(0, save_game());
+    EXPECT_EQ(nahodny, precti_bajty(SOUBOR_ULOZENYCH_HER));
+}
+
 TEST_F(SaveScreens, SavingIntoTheFourthRowWritesItsRecordOnly)
 {
     zapis_vzor();
