@@ -74,13 +74,17 @@ void pis_bajty(std::vector<unsigned char>& obsah, const char* zdroj, int pocet)
     obsah.insert(obsah.end(), zdroj, zdroj + pocet);
 }
 
+static size_t zapis_fwrite(const void* data, size_t pocet, FILE* f) { return std::fwrite(data, 1, pocet, f); }
+
+ZAPISOVAC zapisovac_souboru = zapis_fwrite;
+
 // Writes beside the file, checks that every byte reached the disk, then renames over the old file.
 bool zapis_soubor(const char* jmeno, const std::vector<unsigned char>& obsah)
 {
     std::string docasny = std::string(jmeno) + ".tmp";
     FILE* f = std::fopen(docasny.c_str(), "wb");
     if (!f) return false;
-    bool cely = std::fwrite(obsah.data(), 1, obsah.size(), f) == obsah.size();
+    bool cely = zapisovac_souboru(obsah.data(), obsah.size(), f) == obsah.size();
     cely = std::fflush(f) == 0 && cely;
     cely = fsync(fileno(f)) == 0 && cely;
     cely = std::fclose(f) == 0 && cely;

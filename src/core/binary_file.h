@@ -23,3 +23,8 @@ void pis_int(std::vector<unsigned char>& obsah, int hodnota);
 void pis_float(std::vector<unsigned char>& obsah, float hodnota);
 void pis_bajty(std::vector<unsigned char>& obsah, const char* zdroj, int pocet);
 bool zapis_soubor(const char* jmeno, const std::vector<unsigned char>& obsah);  // whole, or nothing
+
+// What puts the bytes of zapis_soubor into its temporary file: fwrite, unless a test puts in its own to
+// play a full disk (fewer bytes written) or a kill in the middle of a write.
+using ZAPISOVAC = size_t (*)(const void* data, size_t pocet, FILE* f);
+extern ZAPISOVAC zapisovac_souboru;

@@ -1,6 +1,8 @@
 // Reading one saved-game record and writing the saved-games file, field by field, little-endian.
 #include "persist/save_file.h"
+#include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -55,5 +57,58 @@ bool zapis_ulozene_hry(const char* cesta, const ULOZENA_HRA* hry, int pocet)
     if (pocet < 0) return false;
     std::vector<unsigned char> b(VELIKOST_ZAZNAMU * pocet);
     for (int i = 0; i < pocet; i++) hra_do_bajtu(hry[i], b.data() + VELIKOST_ZAZNAMU * i);
+    return zapis_soubor(cesta, b);
+}
+
+void prazdna_hra(ULOZENA_HRA* h)
+{
+    std::memset(h, 0, sizeof *h);
+    std::memcpy(h->jmeno, PRAZDNY_ZAZNAM, sizeof PRAZDNY_ZAZNAM);
+}
+
+int ulozene_hry_z_bajtu(const unsigned char* b, size_t delka, ULOZENA_HRA* hry)
+{
+    int celych = static_cast<int>(std::min(delka / VELIKOST_ZAZNAMU, size_t(POCET_ULOZENYCH)));
+    for (int i = 0; i < POCET_ULOZENYCH; i++) {
+        if (i < celych) hra_z_bajtu(b + VELIKOST_ZAZNAMU * i, &hry[i]);
+        else prazdna_hra(&hry[i]);
+    }
+    return celych;
+}
+
+namespace {
+// The first 36420 bytes of the file at most. False when the file is there but cannot be read: saving
+// over it then would throw away the games it holds.
+bool precti_soubor(const char* cesta, std::vector<unsigned char>* b)
+{
+    b->assign(VELIKOST_ULOZENYCH, 0);
+    errno = 0;
+    SOUBOR f = otevri_soubor(cesta, "rb");
+    if (!f) {
+        b->clear();
+        return errno == ENOENT;
+    }
+    b->resize(std::fread(b->data(), 1, b->size(), f.get()));
+    return !std::ferror(f.get());
+}
+}
+
+int cti_ulozene_hry(const char* cesta, ULOZENA_HRA* hry)
+{
+    std::vector<unsigned char> b;
+    precti_soubor(cesta, &b);
+    return ulozene_hry_z_bajtu(b.data(), b.size(), hry);
+}
+
+bool uloz_do_slotu(const char* cesta, int slot, const ULOZENA_HRA& h)
+{
+    std::vector<unsigned char> b;
+    if (slot < 0 || slot >= POCET_ULOZENYCH || !precti_soubor(cesta, &b)) return false;
+    size_t celych = b.size() / VELIKOST_ZAZNAMU;
+    b.resize(VELIKOST_ULOZENYCH);
+    ULOZENA_HRA prazdna;
+    prazdna_hra(&prazdna);
+    for (size_t i = celych; i < size_t(POCET_ULOZENYCH); i++) hra_do_bajtu(prazdna, b.data() + VELIKOST_ZAZNAMU * i);
+    hra_do_bajtu(h, b.data() + VELIKOST_ZAZNAMU * slot);
     return zapis_soubor(cesta, b);
 }

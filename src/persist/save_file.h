@@ -8,6 +8,7 @@ constexpr const char* SOUBOR_ULOZENYCH_HER = "save.ddt";
 constexpr int POCET_ULOZENYCH = 20;                                       // slots 0..19
 constexpr size_t SLOV_ZAZNAMU = 12;                                       // the state words after the grid
 constexpr size_t VELIKOST_ZAZNAMU = VELIKOST_MRIZKY + 4 * SLOV_ZAZNAMU + MAX_JMENO;   // 1821 bytes
+constexpr size_t VELIKOST_ULOZENYCH = VELIKOST_ZAZNAMU * POCET_ULOZENYCH;           // 36420 bytes
 
 // One saved-game slot, fields in the file's order.
 struct ULOZENA_HRA {
@@ -37,3 +38,16 @@ void hra_do_bajtu(const ULOZENA_HRA& h, unsigned char* b);   // writes exactly V
 STAV_CTENI nacti_ulozenou_hru(const char* cesta, int ulozena, ULOZENA_HRA* h);
 // Writes `pocet` records from the start of the file, replacing it; false when not written whole.
 bool zapis_ulozene_hry(const char* cesta, const ULOZENA_HRA* hry, int pocet);
+
+// An empty slot: no bricks, every word 0, the name "- - - - - -".
+void prazdna_hra(ULOZENA_HRA* h);
+// All 20 slots from the first `delka` bytes of a saved-games file: each whole record decoded, the rest
+// empty slots; bytes past the twentieth record are ignored. Returns the number of whole records.
+int ulozene_hry_z_bajtu(const unsigned char* b, size_t delka, ULOZENA_HRA* hry);
+// All 20 slots of the file at `cesta` as the screens show them; no file gives 20 empty slots. Returns
+// the number of whole records found.
+int cti_ulozene_hry(const char* cesta, ULOZENA_HRA* hry);
+// Stores `h` in slot `slot` (0..19) and writes the file whole: every other whole record is kept byte for
+// byte, a missing one becomes an empty slot. False, with the old file untouched, when it could not be
+// written or the slot is outside 0..19.
+bool uloz_do_slotu(const char* cesta, int slot, const ULOZENA_HRA& h);

@@ -167,7 +167,8 @@ int hraj_kolo()
     plat_mys_pozice(400, 500);
     omez_mys_na_prkno(nas[NAS_SIRKA_PRKNA]);
     k.status = priprav_kostky(autor, MOD_HRY, LEVEL, ULOZENA, kostka, &POCET_KOSTEK);
-    if (MOD_HRY == MOD_ULOZENA_HRA) MOD_HRY = MOD_OBYCEJNA;
+    bool pokracuje = MOD_HRY == MOD_ULOZENA_HRA;   // a saved game keeps the ball speed it was saved with
+    if (pokracuje) MOD_HRY = MOD_OBYCEJNA;
     if (!zaloz_objekty_kola(&k, mys_x)) {
         uvolni_kolo(&k);
         return 0;
@@ -179,7 +180,7 @@ int hraj_kolo()
     k.posledni_minuta = nas[NAS_MINUTY];
     sekundy = nas[NAS_SEKUNDY];
     minuty = nas[NAS_MINUTY];
-    srovnat_rychlost();
+    if (!pokracuje) srovnat_rychlost();
     speed_counter = 0;
     hrane_kolo = &k;
     smycka_kola(&k, &b, autor);
