@@ -1,6 +1,6 @@
 // The level gallery. Every level file is read once on entry; the rows of miniatures are drawn as they
-// come into view and kept, so a thousand levels open at once and take a few megabytes, not a sheet
-// of sixty.
+// come into view and the last eight kept, so a thousand levels open at once in a few megabytes instead
+// of a 64 MB sheet of them all.
 #include "ui/gallery.h"
 
 #include "core/globals.h"
