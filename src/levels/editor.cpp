@@ -197,20 +197,17 @@ VYSLEDEK_ULOZENI uloz(EDITOR* e)
 
 }  // namespace
 
-// Every key waiting is taken, one after another: a quick typist loses no letter between two passes.
 void pis_jmeno(int* pozice, char* jmeno, char* zaloha, int* stav)
 {
-    while (*stav == EDITOR_JMENO && plat_klavesa_ceka()) {
-        KLAVESA_JMENA k = znak_do_jmena(novy_znak(), pozice, jmeno);
-        if (k == JMENO_ENTER) {
-            std::memcpy(zaloha, jmeno, MAX_JMENO);
-            *stav = EDITOR_KRESLI;
-        } else if (k == JMENO_ESC) {
-            std::memcpy(jmeno, zaloha, MAX_JMENO);
-            *pozice = 0;
-            *stav = EDITOR_KRESLI;
-            zvuk(snd_click);
-        }
+    KLAVESA_JMENA k = klavesa_jmena(pozice, jmeno);
+    if (k == JMENO_ENTER) {
+        std::memcpy(zaloha, jmeno, MAX_JMENO);
+        *stav = EDITOR_KRESLI;
+    } else if (k == JMENO_ESC) {
+        std::memcpy(jmeno, zaloha, MAX_JMENO);
+        *pozice = 0;
+        *stav = EDITOR_KRESLI;
+        zvuk(snd_click);
     }
 }
 

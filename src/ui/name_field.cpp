@@ -18,14 +18,7 @@ int novy_znak()
     return -1;
 }
 
-KLAVESA_JMENA klavesa_jmena(int* pozice, char* jmeno)
-{
-    int c = novy_znak();
-    plat_vyprazdni_klavesy();
-    return znak_do_jmena(c, pozice, jmeno);
-}
-
-KLAVESA_JMENA znak_do_jmena(int c, int* pozice, char* jmeno)
+static KLAVESA_JMENA znak_do_jmena(int c, int* pozice, char* jmeno)
 {
     if (c == KLAVESA_ESC) return JMENO_ESC;
     if (*pozice < MAX_JMENO - 1 && je_pismeno(c)) {
@@ -46,3 +39,20 @@ KLAVESA_JMENA znak_do_jmena(int c, int* pozice, char* jmeno)
     zvuk(snd_click);
     return JMENO_ZMENENO;
 }
+
+// A screen polls a hundred times a second: a quick typist's keys may wait two at a time, and each of
+// them counts. What follows Enter or Esc in the buffer is dropped.
+KLAVESA_JMENA klavesa_jmena(int* pozice, char* jmeno)
+{
+    KLAVESA_JMENA vysledek = JMENO_NIC;
+    while (plat_klavesa_ceka()) {
+        KLAVESA_JMENA k = znak_do_jmena(novy_znak(), pozice, jmeno);
+        if (k == JMENO_ENTER || k == JMENO_ESC) {
+            plat_vyprazdni_klavesy();
+            return k;
+        }
+        if (k == JMENO_ZMENENO) vysledek = k;
+    }
+    return vysledek;
+}
+

@@ -13,10 +13,9 @@ bool je_pismeno(int c);   // a-z, A-Z or space
 // What one key did to a name field.
 enum KLAVESA_JMENA { JMENO_NIC, JMENO_ZMENENO, JMENO_ENTER, JMENO_ESC };
 
-// One key of a name field of 13 bytes, then the keyboard buffer is emptied. A letter or space is added
-// while fewer than 12 are typed, Backspace takes the last one off, a key without a character clears
-// the field; each of these clicks. Enter with at least one letter zeroes the rest of the field, puts
-// the position back to 0, clicks and gives JMENO_ENTER. Esc only gives JMENO_ESC: the caller decides.
+// The keys waiting for a name field of 13 bytes, in order. A letter or space is added while fewer than
+// 12 are typed, Backspace takes the last one off, a key without a character clears the field; each of
+// these clicks. Enter with at least one letter zeroes the rest of the field, puts the position back to
+// 0, clicks and gives JMENO_ENTER. Esc only gives JMENO_ESC: the caller decides. Either ends the typing
+// and empties the keyboard buffer.
 KLAVESA_JMENA klavesa_jmena(int* pozice, char* jmeno);
-// The same step for a character code already read (novy_znak), without touching the keyboard buffer.
-KLAVESA_JMENA znak_do_jmena(int c, int* pozice, char* jmeno);
