@@ -2,6 +2,8 @@
 #include "platform/platform.h"
 #include "platform/scaling.h"
 
+#include <xalleg.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -15,8 +17,10 @@ static PLAT_ZOBRAZENI zobrazeni;
 static BITMAP* obraz = nullptr;     // with a scale above 1: the 800x600 picture as the game made it
 static BITMAP* velky = nullptr;     // and its enlargement, which goes to the screen
 
+// The window's name and class are taken when the library opens its window, at its start.
 void plat_zaklad()
 {
+    if (zobrazeni.nazev) xwin_set_window_name(zobrazeni.nazev, zobrazeni.nazev);
     allegro_init();
     install_keyboard();
     install_mouse();
@@ -41,6 +45,7 @@ bool plat_grafika()
     const int n = zobrazeni.meritko;
     set_color_depth(16);
     if (set_gfx_mode(graficka_karta(), SIRKA_OBRAZOVKY * n, VYSKA_OBRAZOVKY * n, 0, 0) != 0) return false;
+    if (zobrazeni.nazev) set_window_title(zobrazeni.nazev);
     if (n == 1) return true;
     obraz = create_bitmap(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
     velky = create_bitmap(SIRKA_OBRAZOVKY * n, VYSKA_OBRAZOVKY * n);

@@ -16,10 +16,11 @@ constexpr int NEJVETSI_MERITKO = 3;
 struct PLAT_ZOBRAZENI {
     PLAT_REZIM rezim = REZIM_KNIHOVNY;
     int meritko = 1;                         // 1..NEJVETSI_MERITKO
+    const char* nazev = nullptr;             // the window's title and class for the desktop, if any
 };
 
+void plat_zobrazeni(const PLAT_ZOBRAZENI& z);   // before plat_zaklad; out-of-range scales are clamped
 void plat_zaklad();                          // the library, keyboard and mouse
-void plat_zobrazeni(const PLAT_ZOBRAZENI& z);   // before plat_grafika; out-of-range scales are clamped
 bool plat_grafika();                         // 16-bit 800x600 screen; false when it cannot be set
 void plat_zvuk_start();                      // digital sound and MIDI, silently nothing without hardware
 DATAFILE* plat_nahraj_data(const char* jmeno);   // odraz.dat, null when it cannot be loaded

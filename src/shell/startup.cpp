@@ -65,8 +65,9 @@ int hlavni(int argc, const char* const* argv)
 {
     VOLBY volby = cti_volby(argc, argv);
     if (volby.akce != AKCE_HRAJ) return odpovez_na_volby(volby);
-    plat_zaklad();
+    volby.zobrazeni.nazev = "Odraz";
     plat_zobrazeni(volby.zobrazeni);
+    plat_zaklad();
     if (!plat_grafika()) {
         plat_konec();
         std::puts("Potize s nastavenim grafiky.");
