@@ -1,8 +1,9 @@
-// A minimal PNG writer (8-bit RGB, no interlace) on top of zlib.
+// A minimal PNG writer (8-bit RGB or RGBA, no interlace) on top of zlib, for the tools that write pictures.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// `rgb` holds w * h pixels, three bytes each, row by row from the top.
-bool zapis_png(const std::string& cesta, int w, int h, const std::vector<uint8_t>& rgb);
+// `px` holds w * h pixels of `kanalu` bytes each (3: RGB, 4: RGBA with straight alpha), row by row
+// from the top.
+bool zapis_png(const std::string& cesta, int w, int h, const std::vector<uint8_t>& px, int kanalu = 3);
