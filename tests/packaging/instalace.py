@@ -2,6 +2,7 @@
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 
 PREFIX = "/usr"
@@ -30,3 +31,9 @@ class Instalace:
 
     def konec(self):
         shutil.rmtree(self.koren, ignore_errors=True)
+
+
+def over(podminka, zprava):
+    if not podminka:
+        print("FAILED:", zprava)
+        sys.exit(1)

@@ -7,13 +7,7 @@ import subprocess
 import sys
 import tempfile
 
-from instalace import Instalace
-
-
-def over(podminka, zprava):
-    if not podminka:
-        print("FAILED:", zprava)
-        sys.exit(1)
+from instalace import Instalace, over
 
 
 instalace = Instalace(sys.argv[1])
@@ -46,9 +40,8 @@ try:
     over(os.readlink(soubor("odraz.dat")) == os.path.realpath(os.path.join(dodane, "odraz.dat")), "odraz.dat not linked")
 
     # A newer version ships levels 27 and 28 and a new level 3; the player made a level 28 of their own.
-    shutil.copy(os.path.join(dodane, "Level", "level_001.lvl"), os.path.join(dodane, "Level", "level_027.lvl"))
-    shutil.copy(os.path.join(dodane, "Level", "level_001.lvl"), os.path.join(dodane, "Level", "level_028.lvl"))
-    shutil.copy(os.path.join(dodane, "Level", "level_001.lvl"), os.path.join(dodane, "Level", "level_003.lvl"))
+    for n in (27, 28, 3):
+        shutil.copy(os.path.join(dodane, "Level", "level_001.lvl"), os.path.join(dodane, "Level", "level_%03d.lvl" % n))
     for jmeno, obsah in (("level_028.lvl", b"mine"), ("level_003.lvl", b"changed")):
         open(soubor("Level", jmeno), "wb").write(obsah)
     os.remove(soubor("odraz.dat"))

@@ -20,19 +20,16 @@ VOLBY volby(std::vector<const char*> a)
 
 TEST(CommandLine, DisplayChoices)
 {
-    EXPECT_EQ(volby({}).akce, AKCE_HRAJ);
-    EXPECT_EQ(volby({}).zobrazeni.rezim, REZIM_KNIHOVNY);
-    EXPECT_EQ(volby({}).zobrazeni.meritko, 1);
-    EXPECT_EQ(cti_volby(0, nullptr).akce, AKCE_HRAJ);
-    VOLBY v = volby({"--window", "--scale", "3"});
-    EXPECT_EQ(v.zobrazeni.rezim, REZIM_OKNO);
-    EXPECT_EQ(v.zobrazeni.meritko, 3);
-    v = volby({"--scale=2", "--window", "--fullscreen"});   // the last choice of the two holds
+    VOLBY v = cti_volby(0, nullptr);
+    EXPECT_EQ(v.akce, AKCE_HRAJ);
+    EXPECT_EQ(v.zobrazeni.rezim, REZIM_KNIHOVNY);
+    EXPECT_EQ(v.zobrazeni.meritko, 1);
+    v = volby({"--scale=2", "--window", "--fullscreen"});   // the last of the two choices holds
     EXPECT_EQ(v.akce, AKCE_HRAJ);
     EXPECT_EQ(v.zobrazeni.rezim, REZIM_CELA_OBRAZOVKA);
     EXPECT_EQ(v.zobrazeni.meritko, 2);
+    EXPECT_EQ(volby({"--window", "--scale", "3"}).zobrazeni.meritko, 3);
     EXPECT_EQ(volby({"--version", "--help"}).akce, AKCE_NAPOVEDA);
-    EXPECT_EQ(volby({"--window", "--version"}).akce, AKCE_VERZE);
 }
 
 TEST(CommandLine, RefusedBeforeAnythingStarts)
