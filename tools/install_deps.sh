@@ -8,6 +8,7 @@ packages=(
   libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra   # the font generator and the contact sheet
   freepats                 # instrument patches for the software MIDI synthesizer
   xvfb xdotool x11-apps imagemagick python3   # smoke tests of the real binary
+  dpkg-dev fakeroot desktop-file-utils appstream   # the .deb (make package) and checks of the installed files
 )
 missing=()
 for p in "${packages[@]}"; do

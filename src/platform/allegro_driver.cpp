@@ -1,5 +1,8 @@
 // The real driver: Allegro with its X11 screen, timers, keyboard, mouse, ALSA sound and MIDI.
 #include "platform/platform.h"
+#include "platform/scaling.h"
+
+#include <xalleg.h>
 
 #include <algorithm>
 #include <atomic>
@@ -10,18 +13,45 @@ static void (*tik_hry)() = nullptr;
 static void (*sekunda_hry)() = nullptr;
 static std::atomic<int> tiku_casovace{0};   // lets the main thread sleep until the next tick
 static bool zvuk_bezi = false;
+static PLAT_ZOBRAZENI zobrazeni;
+static BITMAP* obraz = nullptr;     // with a scale above 1: the 800x600 picture as the game made it
+static BITMAP* velky = nullptr;     // and its enlargement, which goes to the screen
 
+// The window's name and class are taken when the library opens its window, at its start.
 void plat_zaklad()
 {
+    if (zobrazeni.nazev) xwin_set_window_name(zobrazeni.nazev, zobrazeni.nazev);
     allegro_init();
     install_keyboard();
     install_mouse();
 }
 
+void plat_zobrazeni(const PLAT_ZOBRAZENI& z)
+{
+    zobrazeni = z;
+    zobrazeni.meritko = std::clamp(z.meritko, 1, NEJVETSI_MERITKO);
+}
+
+static int graficka_karta()
+{
+    if (zobrazeni.rezim == REZIM_OKNO) return GFX_AUTODETECT_WINDOWED;
+    if (zobrazeni.rezim == REZIM_CELA_OBRAZOVKA) return GFX_AUTODETECT_FULLSCREEN;
+    return GFX_AUTODETECT;
+}
+
+// An enlarged display gets a mode of 800n x 600n and two memory bitmaps: the picture and its enlargement.
 bool plat_grafika()
 {
+    const int n = zobrazeni.meritko;
     set_color_depth(16);
-    return set_gfx_mode(GFX_AUTODETECT, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY, 0, 0) == 0;
+    if (set_gfx_mode(graficka_karta(), SIRKA_OBRAZOVKY * n, VYSKA_OBRAZOVKY * n, 0, 0) != 0) return false;
+    if (zobrazeni.nazev) set_window_title(zobrazeni.nazev);
+    if (n == 1) return true;
+    obraz = create_bitmap(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    velky = create_bitmap(SIRKA_OBRAZOVKY * n, VYSKA_OBRAZOVKY * n);
+    if (!obraz || !velky) return false;
+    clear_bitmap(obraz);
+    return true;
 }
 
 // The software synthesizer plays its notes on voices of the digital mixer: enough are kept for the
@@ -57,16 +87,28 @@ static long long snimku = 0;
 void plat_ukaz(BITMAP* zdroj, int zx, int zy, int x, int y, int w, int h)
 {
     snimku++;
+    const int n = zobrazeni.meritko;
+    if (n > 1) {
+        blit(zdroj, obraz, zx, zy, x, y, w, h);
+        zvetsi_obdelnik(obraz, velky, x, y, w, h, n);
+    }
     acquire_screen();
-    blit(zdroj, screen, zx, zy, x, y, w, h);
+    if (n > 1) blit(velky, screen, x * n, y * n, x * n, y * n, w * n, h * n);
+    else blit(zdroj, screen, zx, zy, x, y, w, h);
     release_screen();
 }
 
-void plat_sejmi(BITMAP* cil) { blit(screen, cil, 0, 0, 0, 0, cil->w, cil->h); }
+void plat_sejmi(BITMAP* cil) { blit(obraz ? obraz : screen, cil, 0, 0, 0, 0, cil->w, cil->h); }
 long long plat_cislo_snimku() { return snimku; }
 
 void plat_zprava(const char* text) { allegro_message("%s", text); }
-void plat_konec() { allegro_exit(); }
+void plat_konec()
+{
+    if (obraz) destroy_bitmap(obraz);
+    if (velky) destroy_bitmap(velky);
+    obraz = velky = nullptr;
+    allegro_exit();
+}
 
 void plat_vstup()
 {
@@ -77,15 +119,21 @@ void plat_vstup()
 void plat_mys()
 {
     poll_mouse();
-    mys_x = mouse_x;
-    mys_y = mouse_y;
+    mys_x = mouse_x / zobrazeni.meritko;
+    mys_y = mouse_y / zobrazeni.meritko;
     mys_b = mouse_b;
 }
 
-void plat_mys_rozsah(int x1, int y1, int x2, int y2) { set_mouse_range(x1, y1, x2, y2); }
+// On an enlarged display the range covers every device pixel of the enlarged edge pixels.
+void plat_mys_rozsah(int x1, int y1, int x2, int y2)
+{
+    const int n = zobrazeni.meritko;
+    set_mouse_range(x1 * n, y1 * n, x2 * n + n - 1, y2 * n + n - 1);
+}
+
 void plat_mys_pozice(int x, int y)
 {
-    position_mouse(x, y);
+    position_mouse(x * zobrazeni.meritko, y * zobrazeni.meritko);
     mys_x = x;
     mys_y = y;
 }

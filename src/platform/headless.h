@@ -8,7 +8,7 @@
 
 // One step of the input script: applied at a poll, then held for `pruchodu` polls in all.
 struct HL_KROK {
-    int x = -1, y = -1;     // pointer position, -1 keeps it
+    int x = -1, y = -1;     // pointer position in the display's pixels, -1 keeps it
     int b = -1;             // mouse buttons (1 left, 2 right), -1 keeps them
     int scancode = 0;       // a key pressed into the buffer (0 none)
     int znak = 0;           // its character code (0 for a key without one)
@@ -33,13 +33,15 @@ void hl_konec();                        // the end of a test: hl_reset
 void hl_reset();                        // clears the script, recorder, keys, virtual clock and mouse range,
                                         // then calls the reset hook
 void hl_pri_resetu(void (*reset)());    // what hl_reset also resets (the game's timer counters)
-BITMAP* hl_obrazovka();                 // the memory screen: what the player would see
+BITMAP* hl_obrazovka();                 // the memory screen: what the player would see (800n x 600n when
+                                        // plat_zobrazeni enlarged it n times; hl_reset sets n back to 1)
 
 void hl_pridej(const HL_KROK& k);       // appends a step to the script
 void hl_klik(int x, int y);             // press and release of the left button at (x, y)
 void hl_stisk(int scancode, int znak);  // a key into the buffer at the next poll
 void hl_pri_vstupu(std::function<void(long long pruchod)> f);  // called at every poll, after the script step
-void hl_mys(int x, int y, int b);       // sets the pointer and buttons at once (clamped to the mouse range)
+void hl_mys(int x, int y, int b);       // sets the pointer (in the display's pixels) and buttons at once,
+                                        // clamped to the mouse range
 void hl_drz(int scancode, bool dole);   // holds or releases a key at once
 
 extern bool hl_grafika_selze;           // the next start-up finds no graphics mode

@@ -3,6 +3,7 @@
 // deterministically, without an X server and without sleeping.
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "platform/scaling.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -36,6 +37,8 @@ static int rozsah[4] = {0, 0, SIRKA_OBRAZOVKY - 1, VYSKA_OBRAZOVKY - 1};
 static bool drzene[KEY_MAX];
 static std::deque<std::pair<int, int>> klavesnice;    // (scancode, character)
 static bool midi_hraje = false;
+static int meritko = 1;                     // the display's scale; the script's pointer is in its pixels
+static BITMAP* obraz = nullptr;             // with a scale above 1: the 800x600 picture behind the screen
 
 // --- virtual clock ------------------------------------------------------------------------------
 
@@ -74,6 +77,26 @@ void plat_zaklad()
     allegro_bezi = true;
 }
 
+void plat_zobrazeni(const PLAT_ZOBRAZENI& z) { meritko = std::clamp(z.meritko, 1, NEJVETSI_MERITKO); }
+
+// The memory screen at the display's size, remade when the scale changed.
+static void priprav_obrazovku()
+{
+    const int w = SIRKA_OBRAZOVKY * meritko, h = VYSKA_OBRAZOVKY * meritko;
+    if (screen && (screen->w != w || screen->h != h)) {
+        destroy_bitmap(screen);
+        screen = nullptr;
+    }
+    if (!screen) screen = create_bitmap(w, h);
+    if (obraz && meritko == 1) {
+        destroy_bitmap(obraz);
+        obraz = nullptr;
+    }
+    if (!obraz && meritko > 1) obraz = create_bitmap(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
+    if (screen) clear_bitmap(screen);
+    if (obraz) clear_bitmap(obraz);
+}
+
 // A memory screen in the X11 driver's 16-bit pixel format: red in the top bits.
 bool plat_grafika()
 {
@@ -84,9 +107,8 @@ bool plat_grafika()
     _rgb_b_shift_16 = 0;
     set_color_conversion(COLORCONV_TOTAL);
     if (hl_grafika_selze) return false;
-    if (!screen) screen = create_bitmap(SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY);
-    clear_bitmap(screen);
-    return screen != nullptr;
+    priprav_obrazovku();
+    return screen != nullptr && (meritko == 1 || obraz != nullptr);
 }
 
 void plat_zvuk_start() {}
@@ -134,6 +156,10 @@ void hl_reset()
     mys_y = 300;
     mys_b = 0;
     midi_hraje = false;
+    if (meritko != 1) {
+        meritko = 1;
+        priprav_obrazovku();
+    }
     hl_grafika_selze = false;
     hl_casovac_selze = false;
     hl_tiku_na_vstup = 6;
@@ -152,10 +178,15 @@ void hl_reset()
 void plat_ukaz(BITMAP* zdroj, int zx, int zy, int x, int y, int w, int h)
 {
     snimku++;
-    blit(zdroj, screen, zx, zy, x, y, w, h);
+    if (meritko == 1) {
+        blit(zdroj, screen, zx, zy, x, y, w, h);
+        return;
+    }
+    blit(zdroj, obraz, zx, zy, x, y, w, h);
+    zvetsi_obdelnik(obraz, screen, x, y, w, h, meritko);
 }
 
-void plat_sejmi(BITMAP* cil) { blit(screen, cil, 0, 0, 0, 0, cil->w, cil->h); }
+void plat_sejmi(BITMAP* cil) { blit(obraz ? obraz : screen, cil, 0, 0, 0, 0, cil->w, cil->h); }
 long long plat_cislo_snimku() { return snimku; }
 BITMAP* hl_obrazovka() { return screen; }
 
@@ -176,8 +207,8 @@ static void vzorkuj_mys()
 {
     mys_skript_x = std::clamp(mys_skript_x, rozsah[0], rozsah[2]);
     mys_skript_y = std::clamp(mys_skript_y, rozsah[1], rozsah[3]);
-    mys_x = mys_skript_x;
-    mys_y = mys_skript_y;
+    mys_x = mys_skript_x / meritko;
+    mys_y = mys_skript_y / meritko;
     mys_b = mys_skript_b;
 }
 
@@ -226,16 +257,17 @@ void plat_vstup()
 
 void plat_mys() { vzorkuj_mys(); }
 
+// As the real driver: on an enlarged display the range is in the display's pixels.
 void plat_mys_rozsah(int x1, int y1, int x2, int y2)
 {
-    rozsah[0] = x1;
-    rozsah[1] = y1;
-    rozsah[2] = x2;
-    rozsah[3] = y2;
+    rozsah[0] = x1 * meritko;
+    rozsah[1] = y1 * meritko;
+    rozsah[2] = x2 * meritko + meritko - 1;
+    rozsah[3] = y2 * meritko + meritko - 1;
     vzorkuj_mys();
 }
 
-void plat_mys_pozice(int x, int y) { hl_mys(x, y, -1); }
+void plat_mys_pozice(int x, int y) { hl_mys(x * meritko, y * meritko, -1); }
 
 bool plat_drzi(int scancode) { return scancode > 0 && scancode < KEY_MAX && drzene[scancode]; }
 bool plat_klavesa_ceka() { return !klavesnice.empty(); }

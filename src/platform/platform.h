@@ -9,6 +9,17 @@ constexpr int SIRKA_OBRAZOVKY = 800;
 constexpr int VYSKA_OBRAZOVKY = 600;
 
 // --- start and end ------------------------------------------------------------------------
+// How the 800x600 picture reaches the display: the library's own choice, a window or the full screen,
+// enlarged `meritko` times by whole pixels (the mouse is mapped back, so callers never see the scale).
+enum PLAT_REZIM { REZIM_KNIHOVNY, REZIM_OKNO, REZIM_CELA_OBRAZOVKA };
+constexpr int NEJVETSI_MERITKO = 3;
+struct PLAT_ZOBRAZENI {
+    PLAT_REZIM rezim = REZIM_KNIHOVNY;
+    int meritko = 1;                         // 1..NEJVETSI_MERITKO
+    const char* nazev = nullptr;             // the window's title and class for the desktop, if any
+};
+
+void plat_zobrazeni(const PLAT_ZOBRAZENI& z);   // before plat_zaklad; out-of-range scales are clamped
 void plat_zaklad();                          // the library, keyboard and mouse
 bool plat_grafika();                         // 16-bit 800x600 screen; false when it cannot be set
 void plat_zvuk_start();                      // digital sound and MIDI, silently nothing without hardware
@@ -20,14 +31,15 @@ void plat_konec();                           // shuts the library down
 
 // --- the display ------------------------------------------------------------------------------
 // Shows the w x h rectangle at (zx, zy) of `zdroj` at (x, y) of the display; every pixel the player
-// sees goes through here.
+// sees goes through here. Coordinates are those of the 800x600 picture, whatever the scale.
 void plat_ukaz(BITMAP* zdroj, int zx, int zy, int x, int y, int w, int h);
 inline void plat_ukaz_vse(BITMAP* zdroj) { plat_ukaz(zdroj, 0, 0, 0, 0, zdroj->w, zdroj->h); }
-void plat_sejmi(BITMAP* cil);                // copies what the display shows into `cil` (from 0, 0)
+void plat_sejmi(BITMAP* cil);                // copies the 800x600 picture shown into `cil` (from 0, 0)
 long long plat_cislo_snimku();               // counts the calls of plat_ukaz
 
 // --- input, sampled at each poll ------------------------------------------------------------
-extern int mys_x, mys_y, mys_b;              // pointer and buttons as of the last poll (bit 1 left, 2 right)
+extern int mys_x, mys_y, mys_b;              // pointer (in the 800x600 picture) and buttons as of the last
+                                             // poll (bit 1 left, 2 right)
 void plat_vstup();                           // poll keyboard and mouse at the start of a screen pass
 void plat_mys();                             // poll the mouse only (inside the game's tick loop)
 void plat_mys_rozsah(int x1, int y1, int x2, int y2);

@@ -3,8 +3,8 @@
 
 #include <allegro.h>
 
-int main()
+int main(int argc, char** argv)
 {
-    return hlavni();
+    return hlavni(argc, argv);
 }
 END_OF_MAIN()

@@ -10,6 +10,7 @@
 #include "persist/best_games_file.h"
 #include "platform/platform.h"
 #include "shell/menu.h"
+#include "shell/options.h"
 #include "shell/settings_file.h"
 #include "sound/sound.h"
 
@@ -55,8 +56,12 @@ static void vypni()
     plat_konec();
 }
 
-int hlavni()
+int hlavni(int argc, const char* const* argv)
 {
+    VOLBY volby = cti_volby(argc, argv);
+    if (volby.akce != AKCE_HRAJ) return odpovez_na_volby(volby);
+    volby.zobrazeni.nazev = "Odraz";
+    plat_zobrazeni(volby.zobrazeni);
     plat_zaklad();
     if (!plat_grafika()) {
         plat_konec();

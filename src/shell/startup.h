@@ -1,6 +1,8 @@
 // The life of the program: start-up, the main menu, shutdown.
 #pragma once
 
-int hlavni();                       // the whole program; returns 0 in every case
+// The whole program. Returns 0 whether it ran or failed at start-up; only a command line it does not
+// understand gives 2.
+int hlavni(int argc = 0, const char* const* argv = nullptr);
 int spocitej_urovne();              // consecutive level files from level 1, 0..999
 void nastav_barvy_a_pismo();        // the game font and the three text colours in the screen's format

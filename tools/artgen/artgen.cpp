@@ -2,6 +2,7 @@
 // in the order of the resource catalogue, so that each lands at the position the game addresses.
 //
 //   artgen <odraz.dat> --pismo <font.ttf> [--titulek <font.ttf>] [--velikost px] [--radek px] [--nahledy dir]
+//   artgen --ikona <px> <icon.png> [--ikona <px> <icon.png>]...      (the desktop icons only)
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
@@ -11,15 +12,22 @@
 #include "datafile.h"
 #include "kresby.h"
 #include "pismo.h"
+#include "png.h"
 #include "zvuky.h"
 
 namespace {
 
 constexpr int POCET_POLOZEK = 76;
 
+struct ikona_ven {
+    int velikost;
+    std::string soubor;
+};
+
 struct volby {
     std::string vystup, pismo, titulek, nahledy;   // titulek: the face of the title, else pismo
     int velikost = 13, radek = 16;
+    std::vector<ikona_ven> ikony;
 };
 
 struct sestava {
@@ -78,10 +86,31 @@ bool precti_volby(int argc, char** argv, volby& v)
         else if (a == "--velikost" && dalsi) v.velikost = std::atoi(argv[++i]);
         else if (a == "--radek" && dalsi) v.radek = std::atoi(argv[++i]);
         else if (a == "--nahledy" && dalsi) v.nahledy = argv[++i];
+        else if (a == "--ikona" && i + 2 < argc) {
+            v.ikony.push_back({std::atoi(argv[i + 1]), argv[i + 2]});
+            i += 2;
+            if (v.ikony.back().velikost < 16 || v.ikony.back().velikost > 1024) return false;
+        }
         else if (a[0] != '-' && v.vystup.empty()) v.vystup = a;
         else return false;
     }
+    if (v.vystup.empty() && !v.ikony.empty()) return true;
     return !v.vystup.empty() && !v.pismo.empty() && v.velikost > 4 && v.radek >= v.velikost;
+}
+
+// An icon as RGBA with straight alpha: the drawn colours are over black, weighted by their coverage.
+bool uloz_ikonu(const ikona_ven& i)
+{
+    obraz o = ikona(i.velikost);
+    std::vector<uint8_t> px;
+    px.reserve(size_t(o.w) * o.h * 4);
+    for (int y = 0; y < o.h; y++)
+        for (int x = 0; x < o.w; x++) {
+            float a = o.al(x, y);
+            barva c = a > 0 ? o.px(x, y) * (1 / a) : barva{};
+            for (float k : {c.r, c.g, c.b, a}) px.push_back(uint8_t(omez(k) * 255 + 0.5f));
+        }
+    return zapis_png(i.soubor, o.w, o.h, px, 4);
 }
 
 }  // namespace
@@ -91,10 +120,13 @@ int main(int argc, char** argv)
     volby v;
     if (!precti_volby(argc, argv, v)) {
         std::fprintf(stderr, "usage: artgen <odraz.dat> --pismo <font.ttf> [--titulek <font.ttf>] [--velikost px] [--radek px] "
-                     "[--nahledy dir]\n");
+                     "[--nahledy dir]\n       artgen --ikona <px> <icon.png>...\n");
         return 2;
     }
     try {
+        for (const ikona_ven& i : v.ikony)
+            if (!uloz_ikonu(i)) throw std::runtime_error("cannot write " + i.soubor);
+        if (v.vystup.empty()) return 0;
         sestava s;
         s.nahledy = v.nahledy;
         sestav(s, v);

@@ -29,3 +29,4 @@ obraz panel_dialogu();              // 390 x 220
 obraz tlacitko(bool rozsvicene);    // 80 x 25
 
 obraz pozadi_menu(const std::string& pismo_titulku);  // 800 x 600
+obraz ikona(int velikost);          // the desktop icon, velikost x velikost, transparent around its tile

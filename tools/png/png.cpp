@@ -24,14 +24,15 @@ void blok(std::vector<uint8_t>& soubor, const char* typ, const std::vector<uint8
 
 }  // namespace
 
-bool zapis_png(const std::string& cesta, int w, int h, const std::vector<uint8_t>& rgb)
+bool zapis_png(const std::string& cesta, int w, int h, const std::vector<uint8_t>& px, int kanalu)
 {
-    if (w <= 0 || h <= 0 || rgb.size() != size_t(w) * h * 3) return false;
+    if (w <= 0 || h <= 0 || (kanalu != 3 && kanalu != 4) || px.size() != size_t(w) * h * kanalu) return false;
+    const size_t radek = size_t(w) * kanalu;
     std::vector<uint8_t> surova;
-    surova.reserve(size_t(w * 3 + 1) * h);
+    surova.reserve((radek + 1) * h);
     for (int y = 0; y < h; y++) {
         surova.push_back(0);
-        surova.insert(surova.end(), rgb.begin() + size_t(y) * w * 3, rgb.begin() + size_t(y + 1) * w * 3);
+        surova.insert(surova.end(), px.begin() + y * radek, px.begin() + (y + 1) * radek);
     }
     uLongf delka = compressBound(uLong(surova.size()));
     std::vector<uint8_t> zhustena(delka);
@@ -42,7 +43,8 @@ bool zapis_png(const std::string& cesta, int w, int h, const std::vector<uint8_t
     std::vector<uint8_t> hlava;
     b32(hlava, uint32_t(w));
     b32(hlava, uint32_t(h));
-    hlava.insert(hlava.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, filter set 0, no interlace
+    const uint8_t druh = kanalu == 4 ? 6 : 2;     // colour type: RGBA or RGB
+    hlava.insert(hlava.end(), {8, druh, 0, 0, 0});  // 8 bits, deflate, filter set 0, no interlace
     blok(soubor, "IHDR", hlava);
     blok(soubor, "IDAT", zhustena);
     blok(soubor, "IEND", {});

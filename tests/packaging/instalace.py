@@ -1,0 +1,39 @@
+"""Shared by the installation tests: the build installed into a temporary root, as a package would be."""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+PREFIX = "/usr"
+
+
+class Instalace:
+    """`cmake --install` of the build into a fresh DESTDIR; paths inside it by their installed names."""
+
+    def __init__(self, build):
+        self.koren = tempfile.mkdtemp(prefix="odraz-root-")
+        subprocess.run(["cmake", "--install", build, "--prefix", PREFIX], env=dict(os.environ, DESTDIR=self.koren),
+                       check=True, stdout=subprocess.DEVNULL)
+
+    def cesta(self, *casti):
+        return os.path.join(self.koren, PREFIX.lstrip("/"), *casti)
+
+    def otisk(self):
+        """Every path of the installation with its kind, size, mode, time and link target."""
+        vysledek = {}
+        for adresar, slozky, soubory in os.walk(self.koren):
+            for jmeno in slozky + soubory:
+                p = os.path.join(adresar, jmeno)
+                s = os.lstat(p)
+                vysledek[p] = (s.st_mode, s.st_size, s.st_mtime_ns, os.readlink(p) if os.path.islink(p) else None)
+        return vysledek
+
+    def konec(self):
+        shutil.rmtree(self.koren, ignore_errors=True)
+
+
+def over(podminka, zprava):
+    if not podminka:
+        print("FAILED:", zprava)
+        sys.exit(1)
