@@ -12,6 +12,7 @@
 #include "platform/headless.h"
 #include "shell/end_screens.h"
 #include "core/globals.h"
+#include "core/play_clock.h"
 #include "shell/menu.h"
 #include "core/resources.h"
 #include "shell/startup.h"
