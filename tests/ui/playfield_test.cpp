@@ -1,6 +1,5 @@
 // The playfield's frames: dirty rectangles must leave the screen exactly as a full redraw would,
 // the status bar shows its values, the curtain and the level box.
-#include "core/clock.h"
 #include "core/play_clock.h"
 #include "platform/headless.h"
 #include "shell/end_screens.h"
@@ -117,6 +116,8 @@ TEST_F(Playfield, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
     uvolni_kolo(&k);
 }
 
+// Score, lives, level and the play clock right-aligned in their fields, the author at the right end; a try
+// shows "Test" for the numbers; each new value wipes the old one.
 TEST_F(Playfield, StatusBarValues)
 {
     SCENA s = priprav_scenu("Abcdefghijkl");
@@ -124,28 +125,17 @@ TEST_F(Playfield, StatusBarValues)
     nas[NAS_ZIVOTY] = 2;
     LEVEL = 17;
     MOD_HRY = 1;
+    auto vpravo = [](const char* t, int x) { return text_je_videt(screen, t, x, 582, BARVA_1, VPRAVO); };
     pis_texty(58, 0, s.base.get(), s.scene.get());
-    EXPECT_TRUE(text_je_videt(screen, "12340", 140, 582, BARVA_1, VPRAVO));
-    EXPECT_TRUE(text_je_videt(screen, "2", 260, 582, BARVA_1, VPRAVO));
-    EXPECT_TRUE(text_je_videt(screen, "17", 400, 582, BARVA_1, VPRAVO));
-    EXPECT_TRUE(text_je_videt(screen, "00:58", 570, 582, BARVA_1, VPRAVO));
+    EXPECT_TRUE(vpravo("12340", 140) && vpravo("2", 260) && vpravo("17", 400) && vpravo("00:58", 570));
     EXPECT_TRUE(text_je_videt(screen, "Skóre", 30, 582, BARVA_1, VLEVO));
-    EXPECT_TRUE(text_je_videt(screen, "Autor úrovně  Abcdefghijkl", 770, 582, BARVA_1, VPRAVO));
-    pis_texty(0, 1, s.base.get(), s.scene.get());
-    EXPECT_TRUE(text_je_videt(screen, "01:00", 570, 582, BARVA_1, VPRAVO));
+    EXPECT_TRUE(vpravo("Autor úrovně  Abcdefghijkl", 770));
     pis_texty(5, 123, s.base.get(), s.scene.get());
-    EXPECT_TRUE(text_je_videt(screen, "123:05", 570, 582, BARVA_1, VPRAVO));
+    EXPECT_TRUE(vpravo("123:05", 570));
     MOD_HRY = 2;
     pis_texty(7, 5, s.base.get(), s.scene.get());
-    EXPECT_TRUE(text_je_videt(screen, "Test", 140, 582, BARVA_1, VPRAVO));
-    EXPECT_TRUE(text_je_videt(screen, "Test", 260, 582, BARVA_1, VPRAVO));
-    EXPECT_TRUE(text_je_videt(screen, "Test", 400, 582, BARVA_1, VPRAVO));
-    EXPECT_TRUE(text_je_videt(screen, "05:07", 570, 582, BARVA_1, VPRAVO));
-    EXPECT_FALSE(text_je_videt(screen, "12340", 140, 582, BARVA_1, VPRAVO));   // old values are wiped
-
-    char b[16];
-    format_casu(b, sizeof b, {12, 30});
-    EXPECT_STREQ(b, "12:30");
+    EXPECT_TRUE(vpravo("Test", 140) && vpravo("Test", 260) && vpravo("Test", 400) && vpravo("05:07", 570));
+    EXPECT_FALSE(vpravo("12340", 140));
 }
 
 TEST_F(Playfield, CurtainRevealsTheWholePictureInAbout750ms)
