@@ -1,5 +1,5 @@
-// Whole rounds played by the harness: scripted losses, and long randomized games checked against the
-// rules at every tick and every frame end, each repeated exactly from its seed.
+// Whole rounds played by the harness: long randomized games checked against the rules at every tick and
+// every frame end, each repeated exactly from its seed.
 #include "core/play_clock.h"
 #include "world_fixture.h"
 
@@ -61,32 +61,11 @@ void sleduj(const KOLO* k, SIM_UDALOST u, long, void* data)
     }
 }
 
-// Launches the ball, then keeps the paddle away from it.
-SIM_VSTUP pryc(const KOLO* k, long, void*)
-{
-    if (k->pocet_kouli == 0) return {400, true};
-    return {k->koule[0]->x < 400 ? 700 : 10, true};
-}
-
 auto vysledek(const SIM_VYSLEDEK& v) { return std::tuple(v.tiku, v.skore, v.zbyva_kostek, v.chycenych_bonusu, v.zivoty); }
 
 }  // namespace
 
 using Simulation = Svet;
-
-TEST_F(Simulation, MissingEveryBallLosesTheGameButNotATry)
-{
-    int bunky[POCET_BUNEK] = {1};
-    SIM_NASTAVENI n;
-    n.rizeni = pryc;
-    n.max_tiku = 600 * 60;
-    SIM_VYSLEDEK v = simuluj(bunky, n);
-    EXPECT_EQ(std::tuple(v.status, v.ztracenych_kouli, v.zivoty), std::tuple(STAV_PROHRA, 4, 0));
-    n.mod_hry = MOD_ZKUSEBNI;
-    v = simuluj(bunky, n);
-    EXPECT_EQ(std::tuple(v.status, v.zivoty), std::tuple(0, 3));
-    EXPECT_GT(v.ztracenych_kouli, 4);
-}
 
 TEST_F(Simulation, RandomizedGamesKeepTheRulesAndRepeatFromTheirSeed)
 {
@@ -96,17 +75,10 @@ TEST_F(Simulation, RandomizedGamesKeepTheRulesAndRepeatFromTheirSeed)
             bunky[i] = seed % 3 ? 1 + int((i * 7 + seed * 13 + i / 20) % 10) : int((i * 2654435761u + seed) % 11);
     };
     auto nastaveni = [](unsigned seed, HLIDAC* h) {
-        SIM_NASTAVENI n;
-        n.seed = seed;
-        n.max_tiku = 15000;
-        n.tiku_na_snimek = 1 + seed % 13;
-        n.bonusy = SIM_BONUSY_VSECHNY;
-        n.s_dalsi_urovni = seed % 4 == 0;
-        n.bot_bere_vse = true;
-        n.mod_hry = seed % 5 == 0 ? MOD_ZKUSEBNI : 1;
-        n.sledovani = h ? sleduj : nullptr;
-        n.data = h;
-        return n;
+        return SIM_NASTAVENI{.seed = seed, .max_tiku = 15000, .tiku_na_snimek = int(1 + seed % 13),
+                             .mod_hry = seed % 5 == 0 ? MOD_ZKUSEBNI : 1, .bonusy = SIM_BONUSY_VSECHNY,
+                             .s_dalsi_urovni = seed % 4 == 0, .bot_bere_vse = true,
+                             .sledovani = h ? sleduj : nullptr, .data = h};
     };
     std::set<decltype(vysledek(SIM_VYSLEDEK{}))> ruzne;
     for (unsigned seed = 1; seed <= 12; seed++) {
