@@ -151,7 +151,7 @@ TEST_F(Datafile, PiecesTileWithoutSeams)
                 rgb8 a = s.sloupce ? pixel(b, konec + 1, i) : pixel(b, i, konec + 1);
                 rgb8 z = s.sloupce ? pixel(b, zacatek, i) : pixel(b, i, zacatek);
                 ASSERT_LE(std::max({std::abs(a.r - z.r), std::abs(a.g - z.g), std::abs(a.b - z.b)}), 12)
-                    << "position " << s.pozice << ": seam after " << konec << " continuing at " << zacatek << ", at " << i;
+                    << "position " << s.pozice << ": seam after " << konec << " going on at " << zacatek << ", " << i;
             }
 }
 

@@ -39,7 +39,7 @@ int projdi(int* pozice, int sipka_x, int pruchodu, int odchod_x)
     return galery(pozice);
 }
 
-bool popisek(const char* text, int x, int y, ZAROVNANI z = VLEVO) { return text_je_videt(screen, text, x, y, BARVA_1, z); }
+bool popisek(const char* t, int x, int y, ZAROVNANI z = VLEVO) { return text_je_videt(screen, t, x, y, BARVA_1, z); }
 
 // Tile k of the miniature in column c and row r of the viewport is the miniature brick of type `typ`.
 bool dlazdice(int c, int r, int k, int typ)

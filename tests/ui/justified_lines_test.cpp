@@ -58,9 +58,11 @@ class JustifiedLines : public Obrazovka {};
 TEST_F(JustifiedLines, MenuConfirmationForEveryAction)
 {
     const char* radky[2][4] = {
-        {"Máte rozehranou hru. Stisknete-li Cancel, vrátíte se zpět", "k menu. Pokud ovšem potvrdíte volbu %s stiskem",
+        {"Máte rozehranou hru. Stisknete-li Cancel, vrátíte se zpět",
+         "k menu. Pokud ovšem potvrdíte volbu %s stiskem",
          "OK, o tuto hru přijdete. Můžete ji před tímto krokem uložit.", nullptr},
-        {"You have opened a game. If you click on Cancel, you will be", "returned to menu. If you confirm the option %s",
+        {"You have opened a game. If you click on Cancel, you will be",
+         "returned to menu. If you confirm the option %s",
          "by clicking on OK, you will loose this opened game. But",
          "you can of course save it before you decide to leave it."}};
     const struct { int kod; const char* nazev[2]; } akce[4] = {
@@ -74,9 +76,10 @@ TEST_F(JustifiedLines, MenuConfirmationForEveryAction)
             for (int r = 0; r < 4 && radky[jazyk - 1][r]; r++) {
                 std::string t = radky[jazyk - 1][r];
                 if (size_t i = t.find("%s"); i != std::string::npos) t.replace(i, 2, a.nazev[jazyk - 1]);
-                vypis_zarovnane(vzor.b.get(), t.c_str(), 230, 570, 190 + 20 * r, BARVA_1);
-                EXPECT_TRUE(oblasti_shodne(p.b.get(), 205, 190 + 20 * r, vzor.b.get(), 205, 190 + 20 * r, 390, 18)) << t;
-                over_radek(p, 190 + 20 * r, t, 595);
+                int y = 190 + 20 * r;
+                vypis_zarovnane(vzor.b.get(), t.c_str(), 230, 570, y, BARVA_1);
+                EXPECT_TRUE(oblasti_shodne(p.b.get(), 205, y, vzor.b.get(), 205, y, 390, 18)) << t;
+                over_radek(p, y, t, 595);
             }
         }
 }

@@ -119,7 +119,8 @@ TEST_F(BrickCollision, CornerTable)
         int odrazil = 0;
         EXPECT_EQ(odraz_body_k(k, b, &odrazil), ROH);
         EXPECT_EQ(std::tuple(b->smer_x, b->smer_y, odrazil, b->posledni_kostka, b->x),   // the ball is not moved
-                  std::tuple(r.cekany_sx, r.cekany_sy, 1, 45, r.x)) << r.x << "," << r.y << " going " << r.sx << "," << r.sy;
+                  std::tuple(r.cekany_sx, r.cekany_sy, 1, 45, r.x))
+            << r.x << "," << r.y << " going " << r.sx << "," << r.sy;
         if (r.sx == 0 && r.y > 60) {
             EXPECT_NEAR(b->rychlost_x, 0.35 * std::sin(20 * M_PI / 128), 1e-4);
             EXPECT_NEAR(std::hypot(b->rychlost_x, b->rychlost_y), 0.35, 2e-4);

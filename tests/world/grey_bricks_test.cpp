@@ -22,7 +22,8 @@ TEST_F(GreyBricks, TheTickTurnsThemAtSevenMinutesAndListsThemForTheDrawing)
     sekundy = 0;
     tik();
     for (KOSTKA* k : {a, c})
-        EXPECT_EQ(std::tuple(k->druh, k->zasahy, k->obrazek), std::tuple(KOSTKA_DVA_ZASAHY, 2, obr(res_kostka(KOSTKA_DVA_ZASAHY))));
+        EXPECT_EQ(std::tuple(k->druh, k->zasahy, k->obrazek),
+                  std::tuple(KOSTKA_DVA_ZASAHY, 2, obr(res_kostka(KOSTKA_DVA_ZASAHY))));
     ASSERT_EQ(kolo.pocet_premenenych, 2);
     EXPECT_EQ(std::tuple(kolo.premenene[0], kolo.premenene[1], b->druh, b->zasahy), std::tuple(a, c, KOSTKA_SEDA, 0));
     tik();   // nothing grey is left: the list of the next tick is empty

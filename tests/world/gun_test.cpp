@@ -22,7 +22,8 @@ TEST_F(Gun, BarrelsAreMountedWhileTheGunIsOn)
     ASSERT_EQ(kolo.pocet_pusek, 2);
     OBJECT* l = kolo.pusky[0];
     OBJECT* r = kolo.pusky[1];
-    EXPECT_EQ(std::tuple(l->obrazek, l->x, l->y, r->druh, r->x), std::tuple(obr(bmp_gun_left), 300.0f, PRKNO_Y - 5, 2, 370.0f));
+    EXPECT_EQ(std::tuple(l->obrazek, l->x, l->y, r->druh, r->x),
+              std::tuple(obr(bmp_gun_left), 300.0f, PRKNO_Y - 5, 2, 370.0f));
     namontuj(0);
     EXPECT_EQ(l->druh + r->druh, 0);
     namontuj(1);
@@ -48,7 +49,8 @@ TEST_F(Gun, VolleysNeedTheGunTheirPaceAndRoom)
         EXPECT_EQ(kolo.pocet_strel, c.po) << "gun " << c.puska << ", pacing " << c.pro_strelu << ", " << c.strel;
     }
     OBJECT* s = kolo.strely[29];
-    EXPECT_EQ(std::tuple(int(pro_strelu), kolo.strely[28]->x, s->x, s->y, zvuku(snd_click)), std::tuple(0, 301.0f, 378.0f, PRKNO_Y, 2));
+    EXPECT_EQ(std::tuple(int(pro_strelu), kolo.strely[28]->x, s->x, s->y, zvuku(snd_click)),
+              std::tuple(0, 301.0f, 378.0f, PRKNO_Y, 2));
     re_strela(kolo.strely, kolo.pocet_strel);   // up 0.4 a tick, dead at the ceiling
     EXPECT_FLOAT_EQ(s->y, PRKNO_Y - 0.4f);
     s->y = 10.3f;

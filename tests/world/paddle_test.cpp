@@ -49,7 +49,8 @@ TEST_F(Paddle, ZoneBoundaries)
     }
     kolo.prkno->velikost = 80;
     hlavni_krok = 0.6f;
-    struct { float cx; int uhel; } meze[] = {{8.8f, -40}, {8.9f, -30}, {44.4f, 0}, {44.5f, 10}, {71.1f, 30}, {71.2f, 40}};
+    struct { float cx; int uhel; } meze[] = {{8.8f, -40}, {8.9f, -30}, {44.4f, 0}, {44.5f, 10}, {71.1f, 30},
+                                              {71.2f, 40}};
     for (auto& m : meze) {
         ASSERT_TRUE(dopad(100 + m.cx - 6, 1));
         odlet(m.uhel > 0 ? 1 : m.uhel < 0 ? -1 : 0, std::abs(m.uhel), "px + " + std::to_string(m.cx));

@@ -61,7 +61,10 @@ void sleduj(const KOLO* k, SIM_UDALOST u, long, void* data)
     }
 }
 
-auto vysledek(const SIM_VYSLEDEK& v) { return std::tuple(v.tiku, v.skore, v.zbyva_kostek, v.chycenych_bonusu, v.zivoty); }
+auto vysledek(const SIM_VYSLEDEK& v)
+{
+    return std::tuple(v.tiku, v.skore, v.zbyva_kostek, v.chycenych_bonusu, v.zivoty);
+}
 
 }  // namespace
 
