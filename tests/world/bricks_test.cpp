@@ -3,28 +3,20 @@
 
 using BrickStore = Svet;
 
-// Destroyed bricks go and are scored once (10 for types 1-5, 20 for 6-9, 50 for grey); the rest keep
-// their order. While the gun is on, the shots' row index is rebuilt: first and last store index per row.
+// Destroyed bricks go and are scored once: 10 for types 1-5, 20 for 6-9, 50 for grey; the rest keep their
+// order. (The shots' row index built here is checked through the shots.)
 TEST_F(BrickStore, DestroyedBricksAreScoredAndTheRestKeepTheirOrder)
 {
     int druhy[] = {1, 5, 6, 7, 2, 8, 9, 10, 3};
-    for (int bunka : {3, 25, 27, 30}) kostka_v(bunka, 1);
     for (int i = 0; i < 9; i++) kostka_v(40 + i, druhy[i]);
-    kostka_v(430, 1);
-    for (int i : {0, 4, 5, 6, 7, 9, 10, 11}) kostka[i]->zasahy = 0;   // side by side, grey included
+    for (int i : {0, 1, 2, 3, 5, 6, 7}) kostka[i]->zasahy = 0;   // two side by side, grey included
     re_kostky(kostka, &POCET_KOSTEK);
-    EXPECT_EQ(nas[NAS_SKORE], 10 + 10 + 10 + 20 + 20 + 20 + 20 + 50);
-    ASSERT_EQ(POCET_KOSTEK, 6);
-    EXPECT_EQ(kostka[3]->pozice, 44);
-    EXPECT_EQ(kostka[4]->pozice, 48);
-    EXPECT_EQ(nas[NAS_RADKY + 2], PRAZDNY_RADEK);   // the gun is off
-    nas[NAS_PUSKA] = 1;
+    EXPECT_EQ(nas[NAS_SKORE], 10 + 10 + 20 + 20 + 20 + 20 + 50);
+    ASSERT_EQ(POCET_KOSTEK, 2);
+    EXPECT_EQ(kostka[0]->pozice, 44);
+    EXPECT_EQ(kostka[1]->pozice, 48);
     re_kostky(kostka, &POCET_KOSTEK);   // nothing is scored twice
-    EXPECT_EQ(nas[NAS_SKORE], 160);
-    int cekane[] = {PRAZDNY_RADEK, PRAZDNY_RADEK, 0, 2, 3, 4, PRAZDNY_RADEK};   // rows 0 to 3
-    for (int i = 0; i < 7; i++) EXPECT_EQ(nas[NAS_RADKY + i], cekane[i]) << "entry " << i;
-    EXPECT_EQ(nas[NAS_RADKY + 42], 5);
-    EXPECT_EQ(nas[NAS_RADKY + 43], 5);
+    EXPECT_EQ(nas[NAS_SKORE], 150);
 }
 
 TEST_F(BrickStore, RoundIsWonWhenOnlyGreyBricksOrNoneAreLeft)
