@@ -3,6 +3,7 @@
 the notes they describe, and malformed input is refused."""
 import contextlib
 import os
+import pathlib
 import struct
 import sys
 import tempfile
@@ -14,39 +15,29 @@ sys.path.insert(0, os.path.join(ROOT, 'tools', 'midigen'))
 import midigen  # noqa: E402
 
 
-def read_smf(path):
-    """Independent reader of the written file: (division, tempo, [(tick, status, data1, data2)])."""
-    with open(path, 'rb') as f:
-        data = f.read()
+def read_smf(data):
+    """Independent reader of a written file: (format, division, tempo, [(tick, status, data1, data2)])."""
     assert data[:4] == b'MThd'
     _, fmt, ntracks, division = struct.unpack('>IHHH', data[4:14])
     pos, events, tempo = 14, [], None
     for _ in range(ntracks):
         assert data[pos:pos + 4] == b'MTrk'
-        length = struct.unpack('>I', data[pos + 4:pos + 8])[0]
-        track, pos = data[pos + 8:pos + 8 + length], pos + 8 + length
-        i, tick, status = 0, 0, 0
-        while i < len(track):
+        end = pos + 8 + struct.unpack('>I', data[pos + 4:pos + 8])[0]
+        i, tick, status, pos = pos + 8, 0, 0, end
+        while i < end:
             delta = 0
-            while True:
-                b = track[i]
-                i += 1
-                delta = (delta << 7) | (b & 0x7F)
-                if not b & 0x80:
-                    break
-            tick += delta
-            if track[i] == 0xFF:
-                kind, n = track[i + 1], track[i + 2]
-                if kind == 0x51:
-                    tempo = int.from_bytes(track[i + 3:i + 6], 'big')
-                i += 3 + n
+            while data[i] & 0x80:
+                delta, i = (delta << 7) | (data[i] & 0x7F), i + 1
+            tick, i = tick + ((delta << 7) | data[i]), i + 1
+            if data[i] == 0xFF:
+                if data[i + 1] == 0x51:
+                    tempo = int.from_bytes(data[i + 3:i + 6], 'big')
+                i += 3 + data[i + 2]
                 continue
-            if track[i] & 0x80:
-                status = track[i]
-                i += 1
+            if data[i] & 0x80:
+                status, i = data[i], i + 1
             size = 1 if status & 0xF0 in (0xC0, 0xD0) else 2
-            args = list(track[i:i + size]) + [0]
-            events.append((tick, status, args[0], args[1]))
+            events.append((tick, status, data[i], data[i + 1] if size == 2 else 0))
             i += size
     return fmt, division, tempo, events
 
@@ -91,25 +82,23 @@ poradi A
 """
 
 
-class Notation(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.dir = tempfile.TemporaryDirectory()
-        rc, out = cls.write(PIECE)
-        assert rc == 0
-        cls.fmt, cls.q, cls.tempo, cls.events = read_smf(out)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.dir.cleanup()
-
-    @classmethod
-    def write(cls, text):
-        src, out = os.path.join(cls.dir.name, 'p.txt'), os.path.join(cls.dir.name, 'p.mid')
+def write(text):
+    """midigen's exit code for a piece, and the file it wrote."""
+    with tempfile.TemporaryDirectory() as d:
+        src, out = os.path.join(d, 'p.txt'), os.path.join(d, 'p.mid')
         with open(src, 'w', encoding='utf-8') as f:
             f.write(text)
         with open(os.devnull, 'w') as ticho, contextlib.redirect_stderr(ticho):
-            return midigen.main(['midigen.py', src, out]), out
+            rc = midigen.main(['midigen.py', src, out])
+        return rc, pathlib.Path(out).read_bytes() if rc == 0 else b''
+
+
+class Notation(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        rc, data = write(PIECE)
+        assert rc == 0
+        cls.fmt, cls.q, cls.tempo, cls.events = read_smf(data)
 
     def test_melody_comes_out_note_for_note_with_its_instrument(self):
         self.assertEqual((self.fmt, self.tempo), (1, 500000))
@@ -128,12 +117,9 @@ class Notation(unittest.TestCase):
         self.assertLessEqual(max(t for t, _, _, _ in events), 13 * q, 'the sections and a beat')
 
     def test_drums_and_accompaniment_follow_their_patterns(self):
-        q = self.q
-        drums = notes_of(self.events, 10)
-        kicks = [s for s, p, v, l in drums if p == 36]
-        hats = [s for s, p, v, l in drums if p == 42]
-        self.assertEqual(kicks, [0, 2 * q, 8 * q, 10 * q])   # the two-block pattern repeats
-        self.assertEqual(hats[:2], [4 * q, 4 * q + q // 2])
+        q, drums = self.q, notes_of(self.events, 10)
+        self.assertEqual([s for s, p, v, l in drums if p == 36], [0, 2 * q, 8 * q, 10 * q])   # blocks repeat
+        self.assertEqual([s for s, p, v, l in drums if p == 42][:2], [4 * q, 4 * q + q // 2])
         snares = {s: v for s, p, v, l in drums if p == 38}
         self.assertGreater(snares[3 * q], snares[q])         # 'X' is an accent
         bass = notes_of(self.events, 2)
@@ -154,7 +140,7 @@ class Notation(unittest.TestCase):
         }
         for name, text in cases.items():
             with self.subTest(name):
-                self.assertEqual(self.write(text)[0], 1)
+                self.assertEqual(write(text)[0], 1)
 
 
 if __name__ == '__main__':

@@ -6,32 +6,27 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 TEST(DatafileCheck, WholeFileOnlyWhereverItIsCut)
 {
     spust_headless(nullptr);
     PISKOVISTE p;
+    auto cely_je = [](const std::string& obsah) {
+        zapis_bajty("kus.dat", obsah);
+        return datafile_cely("kus.dat");
+    };
     std::string cely = precti_bajty(ODRAZ_RUN_DIR "/odraz.dat");
     ASSERT_GT(cely.size(), 100000u);
-    EXPECT_TRUE(datafile_cely(ODRAZ_RUN_DIR "/odraz.dat"));
-    for (size_t delka : {size_t(0), size_t(3), size_t(4), size_t(8), size_t(11), size_t(12), size_t(40), size_t(200)}) {
-        zapis_bajty("kus.dat", cely.substr(0, delka));
-        EXPECT_FALSE(datafile_cely("kus.dat")) << delka;
-    }
-    for (size_t delka = 1000; delka < cely.size(); delka += cely.size() / 37) {
-        zapis_bajty("kus.dat", cely.substr(0, delka));
-        EXPECT_FALSE(datafile_cely("kus.dat")) << delka;
-    }
-    zapis_bajty("kus.dat", cely.substr(0, cely.size() - 1));
-    EXPECT_FALSE(datafile_cely("kus.dat"));
-    zapis_bajty("kus.dat", cely + std::string(64, '\0'));   // trailing bytes are no harm
-    EXPECT_TRUE(datafile_cely("kus.dat"));
+    EXPECT_TRUE(cely_je(cely));
+    EXPECT_TRUE(cely_je(cely + std::string(64, '\0')));   // trailing bytes are no harm
+    std::vector<size_t> delky = {0, 3, 4, 8, 11, 12, 40, 200, cely.size() - 1};
+    for (size_t delka = 1000; delka < cely.size(); delka += cely.size() / 37) delky.push_back(delka);
+    for (size_t delka : delky) EXPECT_FALSE(cely_je(cely.substr(0, delka))) << delka;
     std::string spatna = cely;
-    spatna[9] = '\x7f';                                    // a count of objects far beyond the file
-    zapis_bajty("kus.dat", spatna);
-    EXPECT_FALSE(datafile_cely("kus.dat"));
-    zapis_bajty("kus.dat", std::string(5000, 'x'));
-    EXPECT_FALSE(datafile_cely("kus.dat"));
+    spatna[9] = '\x7f';   // a count of objects far beyond the file
+    EXPECT_FALSE(cely_je(spatna));
+    EXPECT_FALSE(cely_je(std::string(5000, 'x')));
     EXPECT_FALSE(datafile_cely("neni.dat"));
     ukonci_headless();
 }

@@ -39,6 +39,8 @@ int projdi(int* pozice, int sipka_x, int pruchodu, int odchod_x)
     return galery(pozice);
 }
 
+bool popisek(const char* t, int x, int y, ZAROVNANI z = VLEVO) { return text_je_videt(screen, t, x, y, BARVA_1, z); }
+
 // Tile k of the miniature in column c and row r of the viewport is the miniature brick of type `typ`.
 bool dlazdice(int c, int r, int k, int typ)
 {
@@ -53,19 +55,35 @@ protected:
     PISKOVISTE piskoviste;
 };
 
-TEST_F(Gallery, HeldArrowsMoveARowAtATimeWithinTheSheet)
+// Each level has its framed miniature and a caption with its number and author, in both languages.
+// Held arrows move a row at a time within the sheet: 610 pixels for ten levels give one row, the 310
+// of four levels none, and the window shows below the sheet.
+TEST_F(Gallery, CaptionsAndScrollingByRowsWithinTheSheet)
 {
-    for (int n = 1; n <= 10; n++) uloz(n, plna(n, "Odraz"));
-    pocet_kol = 10;   // 610 pixels of sheet: one row further down, no more
+    for (int n = 1; n <= 10; n++) uloz(n, plna(n, n == 7 ? "Jana" : "Odraz"));
+    pocet_kol = 10;
     int pozice = 0;
+    EXPECT_EQ(projdi(&pozice, 0, 0, 710), 1);
+    EXPECT_TRUE(popisek("7 úroveň", 90, 484));
+    EXPECT_TRUE(popisek("Jana", 280, 484, VPRAVO));
+    int ramecek = makecol(200, 200, 200);
+    EXPECT_EQ(pixelu_barvy(screen, 82, 367, 206, 1, ramecek), 206);   // frame top
+    EXPECT_EQ(pixelu_barvy(screen, 82, 482, 206, 1, ramecek), 206);   // between miniature and caption
+    EXPECT_EQ(pixelu_barvy(screen, 287, 367, 1, 134, ramecek), 134);  // right side down to the caption's end
+    jazyk = 2;
     EXPECT_EQ(projdi(&pozice, 190, 17 * 6, 710), 1);
     EXPECT_EQ(pozice, 150);
-    EXPECT_TRUE(text_je_videt(screen, "4 úroveň", 90, 184, BARVA_1, VLEVO));
-    EXPECT_TRUE(text_je_videt(screen, "10 úroveň", 90, 484, BARVA_1, VLEVO));
+    EXPECT_TRUE(popisek("4 level", 90, 184));
+    EXPECT_TRUE(popisek("7 level", 90, 334) && popisek("Jana", 280, 334, VPRAVO));
+    EXPECT_TRUE(popisek("10 level", 90, 484));
     EXPECT_EQ(projdi(&pozice, 90, 17 * 6, 610), -1);
     EXPECT_EQ(pozice, 0);
-
-    pocet_kol = 4;    // 310 pixels: nothing to scroll, the window shows below the sheet
+    uloz(7, plna(1, ""));
+    pocet_kol = 7;
+    projdi(&pozice, 0, 0, 710);
+    EXPECT_TRUE(popisek("7 level", 90, 484));
+    EXPECT_EQ(pixelu_barvy(screen, 180, 484, 100, 15, BARVA_1), 0);
+    pocet_kol = 4;
     EXPECT_EQ(projdi(&pozice, 190, 17 * 6, 610), -1);
     EXPECT_EQ(pozice, 0);
     BITMAPA okno = nova_bitmapa(800, 600);
@@ -73,30 +91,7 @@ TEST_F(Gallery, HeldArrowsMoveARowAtATimeWithinTheSheet)
     na_okno(50, 50, 750, 520, okno.get());
     EXPECT_TRUE(oblasti_shodne(screen, 80, 370, okno.get(), 80, 370, 640, 140));
     EXPECT_EQ(pixelu_barvy(screen, 80, 360, 640, 10, 0), 6400);   // the sheet's black margin
-    EXPECT_TRUE(text_je_videt(screen, "4 úroveň", 90, 334, BARVA_1, VLEVO));
-}
-
-TEST_F(Gallery, CaptionShowsTheNumberAndTheAuthorInBothLanguages)
-{
-    for (int n = 1; n <= 6; n++) uloz(n, plna(1, "Odraz"));
-    uloz(7, plna(1, "Jana"));
-    pocet_kol = 7;
-    int pozice = 0;
-    projdi(&pozice, 0, 0, 710);
-    EXPECT_TRUE(text_je_videt(screen, "7 úroveň", 90, 484, BARVA_1, VLEVO));
-    EXPECT_TRUE(text_je_videt(screen, "Jana", 280, 484, BARVA_1, VPRAVO));
-    int ramecek = makecol(200, 200, 200);
-    EXPECT_EQ(pixelu_barvy(screen, 82, 367, 206, 1, ramecek), 206);   // frame top
-    EXPECT_EQ(pixelu_barvy(screen, 82, 482, 206, 1, ramecek), 206);   // between miniature and caption
-    EXPECT_EQ(pixelu_barvy(screen, 287, 367, 1, 134, ramecek), 134);  // right side down to the caption's end
-    jazyk = 2;
-    projdi(&pozice, 0, 0, 710);
-    EXPECT_TRUE(text_je_videt(screen, "7 level", 90, 484, BARVA_1, VLEVO));
-    EXPECT_TRUE(text_je_videt(screen, "Jana", 280, 484, BARVA_1, VPRAVO));
-    uloz(7, plna(1, ""));
-    projdi(&pozice, 0, 0, 710);
-    EXPECT_TRUE(text_je_videt(screen, "7 level", 90, 484, BARVA_1, VLEVO));
-    EXPECT_EQ(pixelu_barvy(screen, 180, 484, 100, 15, BARVA_1), 0);
+    EXPECT_TRUE(popisek("4 level", 90, 334));
 }
 
 // Cells outside 0..10 show the empty tile, a short file keeps what it holds, a 13-letter name is cut
@@ -118,18 +113,16 @@ TEST_F(Gallery, DamagedLevelsShowWhatTheyHoldAndAMissingOneEndsTheReading)
     int pozice = 0;
     projdi(&pozice, 0, 0, 710);
     for (int k : {0, 1, 2}) EXPECT_TRUE(dlazdice(0, 0, k, 0)) << k;
-    EXPECT_TRUE(dlazdice(0, 0, 3, 7));
-    EXPECT_TRUE(dlazdice(0, 0, 439, 3));
-    EXPECT_TRUE(dlazdice(1, 0, 24, 5));
-    EXPECT_TRUE(dlazdice(1, 0, 25, 0));
-    EXPECT_TRUE(dlazdice(1, 0, 439, 0));
-    EXPECT_TRUE(text_je_videt(screen, "2 úroveň", 305, 184, BARVA_1, VLEVO));
-    EXPECT_TRUE(text_je_videt(screen, "ABCDEFGHIJKL", 710, 184, BARVA_1, VPRAVO));
-    EXPECT_TRUE(dlazdice(2, 0, 100, 2));
-    EXPECT_TRUE(dlazdice(0, 1, 100, 4));
+    EXPECT_TRUE(dlazdice(0, 0, 3, 7) && dlazdice(0, 0, 439, 3));
+    EXPECT_TRUE(dlazdice(1, 0, 24, 5) && dlazdice(1, 0, 25, 0) && dlazdice(1, 0, 439, 0));
+    EXPECT_TRUE(popisek("2 úroveň", 305, 184));
+    EXPECT_TRUE(popisek("ABCDEFGHIJKL", 710, 184, VPRAVO));
+    EXPECT_TRUE(dlazdice(2, 0, 100, 2) && dlazdice(0, 1, 100, 4));
     EXPECT_EQ(pixelu_barvy(screen, 295, 210, 425, 150, 0), 425 * 150);   // levels 5 and 6
 }
 
+// Rows drawn as they come into view, down and up and from odd positions, match the whole sheet; below
+// its end nothing is drawn.
 TEST_F(Gallery, RowsDrawnOnDemandMatchTheWholeSheet)
 {
     std::mt19937 los(11);
@@ -142,15 +135,14 @@ TEST_F(Gallery, RowsDrawnOnDemandMatchTheWholeSheet)
     nacti_galerii(&g, 40);   // 36 is missing: 14 rows, the last two black
     ASSERT_EQ(g.urovne.size(), 35u);
     ASSERT_EQ(g.vyska, 14 * 150 + 10);
-    BITMAPA arch = nova_bitmapa(SIRKA_ARCHU, g.vyska);
+    BITMAPA arch = nova_bitmapa(SIRKA_ARCHU, g.vyska), vyrez = nova_bitmapa(SIRKA_ARCHU, 450);
     clear_to_color(arch.get(), 0);
     for (int i = 0; i < 35; i++) kresli_uroven_galerie(arch.get(), 215 * (i % 3), 150 * (i / 3), i + 1, g.urovne[i]);
-    BITMAPA vyrez = nova_bitmapa(SIRKA_ARCHU, 450);
-    int nic = makecol(255, 0, 255);
+    int nic = makecol(255, 0, 255), konec = nejdal_archu(g.vyska);
     std::vector<int> pozice;
-    for (int p = 0; p <= nejdal_archu(g.vyska); p += 150) pozice.push_back(p);
-    for (int p = nejdal_archu(g.vyska); p >= 0; p -= 150) pozice.push_back(p);
-    for (int p : {75, 1900, 2100}) pozice.push_back(p);
+    for (int p = 0; p <= konec; p += 150) pozice.push_back(p);
+    for (int p = konec; p >= 0; p -= 150) pozice.push_back(p);
+    pozice.insert(pozice.end(), {75, 1900, 2100});
     for (int p : pozice) {
         clear_to_color(vyrez.get(), nic);
         vyrez_galerie(&g, p, vyrez.get(), 0, 0, 450);

@@ -4,49 +4,47 @@
 
 #include "world/capsules.h"
 
+#include <tuple>
+
 class Capsules : public Svet {
 protected:
     void uvolni() { novy_bonus(kostka, POCET_KOSTEK, kolo.bonusy, &kolo.pocet_bonusu); }
 };
 
+// Destroyed bricks release their capsules from the last one back; a capsule lying in the 40 x 25
+// rectangle at a brick's corner holds its capsule back, which is then lost; five falling are the most.
 TEST_F(Capsules, ReleasedBackwardsUnlessACapsuleLiesAtTheCorner)
 {
     KOSTKA* a = kostka_v(45, 1, 7);   // x 205
-    KOSTKA* b = kostka_v(46, 2, 9);   // x 244: its capsule lies in a's 40 x 25 rectangle
+    kostka_v(46, 2, 9);               // x 244: its capsule lies in a's rectangle
     kostka_v(47, 3, 4);               // standing: keeps its bonus
-    KOSTKA* d = kostka_v(48, 4, 5);   // x 322: clear of b's capsule (244 + 30 wide)
-    KOSTKA* e = kostka_v(49, 4, 17);  // no such bonus
-    a->zasahy = b->zasahy = d->zasahy = e->zasahy = 0;
+    kostka_v(48, 4, 5);               // x 322: clear of the capsule at 244 (30 wide)
+    kostka_v(49, 4, 17);              // no such bonus
+    for (int i : {0, 1, 3, 4}) kostka[i]->zasahy = 0;
     uvolni();
     ASSERT_EQ(kolo.pocet_bonusu, 2);
-    EXPECT_EQ(kolo.bonusy[0]->druh, 5);
     OBJECT* c = kolo.bonusy[1];
-    EXPECT_EQ(c->druh, 9);
-    EXPECT_FLOAT_EQ(c->x, 244);
-    EXPECT_FLOAT_EQ(c->y, 50);
-    EXPECT_EQ(c->obrazek, obr(8));
-    EXPECT_EQ(a->bonus, 0);   // lost
-    EXPECT_EQ(kostka[2]->bonus, 4);
-
+    EXPECT_EQ(std::tuple(kolo.bonusy[0]->druh, c->druh, c->x, c->y, c->obrazek),
+              std::tuple(5, 9, 244.0f, 50.0f, obr(8)));
+    EXPECT_EQ(std::tuple(a->bonus, kostka[2]->bonus), std::tuple(0, 4));
     a->bonus = 7;   // the rectangle ends 40 to the right and 25 below the brick's corner
     c->x = 245;
-    kolo.bonusy[0]->y = 75;
     kolo.bonusy[0]->x = 205;
+    kolo.bonusy[0]->y = 75;
     uvolni();
     EXPECT_EQ(kolo.pocet_bonusu, 3);
     a->bonus = 7;
     kolo.bonusy[2]->y = 74.9f;
     uvolni();
     EXPECT_EQ(kolo.pocet_bonusu, 3);
-
     for (int i = 0; i < 2; i++) kapsle(1, 600, 300);   // five falling: nothing more, the bonus stays
     a->bonus = 7;
     kolo.bonusy[2]->y = 300;
     uvolni();
-    EXPECT_EQ(kolo.pocet_bonusu, 5);
-    EXPECT_EQ(a->bonus, 7);
+    EXPECT_EQ(std::tuple(kolo.pocet_bonusu, a->bonus), std::tuple(5, 7));
 }
 
+// They fall 0.4 a tick and die below the field; the paddle catches those that overlap it, for 50 points.
 TEST_F(Capsules, CapsulesFallAndThePaddleCatchesThoseItTouches)
 {
     OBJECT* c = kapsle(5, 300, 100);
@@ -55,7 +53,6 @@ TEST_F(Capsules, CapsulesFallAndThePaddleCatchesThoseItTouches)
     c->y = 589.7f;
     re_bonus(kolo.bonusy, kolo.pocet_bonusu);
     EXPECT_EQ(c->druh, 0);
-
     OBJECT* p = prkno(300);   // 300..380, 557..577
     OBJECT* chycena = kapsle(5, 300 - 29.5f, PRKNO_Y - 14.5f);
     OBJECT* vedle = kapsle(6, 300 - 30, PRKNO_Y);   // its right edge on the paddle's left end
@@ -65,6 +62,5 @@ TEST_F(Capsules, CapsulesFallAndThePaddleCatchesThoseItTouches)
     brat_bonus(p, kolo.bonusy, kolo.pocet_bonusu);
     EXPECT_TRUE(chycena->aktivni);
     EXPECT_FALSE(vedle->aktivni || nad->aktivni || c->aktivni);
-    EXPECT_EQ(nas[NAS_SKORE], 150);
-    EXPECT_EQ(zvuku(snd_bonus), 1);
+    EXPECT_EQ(std::tuple(nas[NAS_SKORE], zvuku(snd_bonus)), std::tuple(150, 1));
 }

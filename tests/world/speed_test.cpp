@@ -1,19 +1,18 @@
-// The game speed: the value of each minute, the ramp once a minute, and speed bonuses against both.
+// The game speed: the value of each minute, the ramp once a minute, and a speed bonus against both.
 #include "core/play_clock.h"
 #include "world_fixture.h"
 
-#include "world/bonus_effects.h"
 #include "world/speed.h"
 
 using Speed = Svet;
 
 TEST_F(Speed, MinuteValuesAndTheRamp)
 {
-    const float cekane[] = {0.35f, 0.40f, 0.45f, 0.50f, 0.55f, 0.60f, 0.65f, 0.70f, 0.75f, 0.80f, 0.85f, 0.9f, 0.9f};
-    for (int m = 0; m < 13; m++) {
-        minuty = m;
+    struct { int minuta; float krok; } hodnoty[] = {{0, 0.35f}, {1, 0.40f}, {10, 0.85f}, {11, 0.9f}};
+    for (auto& h : hodnoty) {
+        minuty = h.minuta;
         srovnat_rychlost();
-        EXPECT_FLOAT_EQ(hlavni_krok, cekane[m]) << "minute " << m;
+        EXPECT_FLOAT_EQ(hlavni_krok, h.krok) << "minute " << h.minuta;
     }
     hlavni_krok = 0.35f;
     for (int m = 1; m <= 10; m++) {   // one step a minute
@@ -31,12 +30,7 @@ TEST_F(Speed, MinuteValuesAndTheRamp)
     srovnat_rychlost();
     zmena_rychlosti(-2);
     EXPECT_FLOAT_EQ(hlavni_krok, 0.62f);
-
-    hlavni_krok = 0.85f;   // "game speed +" above the maximum, then minute 11
-    kapsle(11, 0, 0)->aktivni = true;
-    int stav = 0;
-    menit_nastaveni(kolo.bonusy, kolo.pocet_bonusu, &stav);
-    EXPECT_NEAR(hlavni_krok, 0.95, 1e-6);
+    hlavni_krok = 0.95f;   // "game speed +" beyond the maximum, then minute 11
     zmena_rychlosti(11);
     EXPECT_EQ(hlavni_krok, 0.9f);
 }
@@ -45,12 +39,12 @@ TEST_F(Speed, TheTickRampsTheSpeedWhenTheMinuteChanges)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     kostka_v(0, 1);
-    tik_kola(&kolo, false, 300);
+    tik();
     EXPECT_FLOAT_EQ(hlavni_krok, 0.35f);
     hl_posun_cas(600 * 60);   // the play clock reaches 1:00 (its minute has 59 seconds)
     EXPECT_EQ(minuty, 1);
-    tik_kola(&kolo, false, 300);
-    tik_kola(&kolo, false, 300);
+    tik();
+    tik();
     EXPECT_EQ(kolo.posledni_minuta, 1);
     EXPECT_NEAR(hlavni_krok, 0.40, 1e-6);
 }

@@ -8,10 +8,12 @@
 #include "core/globals.h"
 #include "core/resources.h"
 #include "support/fake_data.h"
+#include "world/bonus_effects.h"
 #include "world/bricks.h"
 #include "world/round.h"
 
 #include <cstdlib>
+#include <initializer_list>
 
 class Svet : public ::testing::Test {
 protected:
@@ -67,5 +69,21 @@ protected:
     {
         return kolo.strely[kolo.pocet_strel++] = novy_object(bmp_shot, x, y, 0, 0, 0.4f, 0, -1, 1, 1);
     }
+    void bez_kouli()
+    {
+        for (int i = 0; i < kolo.pocet_kouli; i++) delete kolo.koule[i];
+        kolo.pocet_kouli = 0;
+    }
+    // Catches capsules of these bonuses at once, in this order; the status their effects leave.
+    int chyt(std::initializer_list<int> bonusy)
+    {
+        for (int i = 0; i < kolo.pocet_bonusu; i++) delete kolo.bonusy[i];
+        kolo.pocet_bonusu = 0;
+        for (int b : bonusy) kapsle(b, 300, 540)->aktivni = true;
+        int stav = 0;
+        menit_nastaveni(kolo.bonusy, kolo.pocet_bonusu, &stav);
+        return stav;
+    }
+    void tik(bool tlacitko = false) { tik_kola(&kolo, tlacitko, 300); }
     static int zvuku(int pozice) { return hl_pocet(HL_SAMPLE, pozice); }
 };
