@@ -27,6 +27,7 @@ bool zdvojeny(BITMAP* obraz, BITMAP* displej, int n)
 TEST(EnlargedDisplay, PictureDoubledAndPointerHalved)
 {
     spust_headless(nullptr);
+    HRAJE_SE = 0;   // a fresh program: no game to ask about on the way out
     {
         PISKOVISTE p(S_DATY | S_UROVNEMI);
         BITMAP* obraz = create_bitmap(800, 600);
