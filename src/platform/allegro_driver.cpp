@@ -10,16 +10,19 @@ static void (*tik_hry)() = nullptr;
 static void (*sekunda_hry)() = nullptr;
 static std::atomic<int> tiku_casovace{0};   // lets the main thread sleep until the next tick
 static bool zvuk_bezi = false;
+static bool knihovna_bezi = false;   // without a display the library finds no system to run on
 
 void plat_zaklad()
 {
-    allegro_init();
+    knihovna_bezi = allegro_init() == 0;
+    if (!knihovna_bezi) return;
     install_keyboard();
     install_mouse();
 }
 
 bool plat_grafika()
 {
+    if (!knihovna_bezi) return false;
     set_color_depth(16);
     return set_gfx_mode(GFX_AUTODETECT, SIRKA_OBRAZOVKY, VYSKA_OBRAZOVKY, 0, 0) == 0;
 }
@@ -124,7 +127,6 @@ void plat_sample(int, SAMPLE* s)
     if (zvuk_bezi && s) play_sample(s, 255, 128, 1000, 0);
 }
 
-MIDI* plat_nahraj_midi(const char* jmeno) { return load_midi(jmeno); }
 void plat_zrus_midi(MIDI* m) { destroy_midi(m); }
 
 void plat_midi_hraj(MIDI* m, int)
