@@ -39,6 +39,7 @@ static bool nahraj_zdroje()
     data = plat_nahraj_data("odraz.dat");
     if (data && katalog_v_poradku(data)) return true;
     uvolni_data();
+    std::fputs("odraz: cannot load odraz.dat from the working directory\n", stderr);
     plat_zprava(CHYBA_DAT);
     return false;
 }
@@ -71,14 +72,11 @@ int hlavni()
         return 1;
     }
     plat_zvuk_start();
-    if (!nahraj_zdroje()) {
-        std::fputs("odraz: cannot load odraz.dat from the working directory\n", stderr);
-        return 1;
-    }
+    if (!nahraj_zdroje()) return 1;
     if (!plat_casovace(increment_speed_counter, JEDNOTEK_TIKU, timer_func, JEDNOTEK_SEKUNDY)) {
         uvolni_data();
-        plat_zprava(CHYBA_CASOVACE);
         std::fputs("odraz: cannot start the timers\n", stderr);
+        plat_zprava(CHYBA_CASOVACE);
         return 1;
     }
     pocet_kol = spocitej_urovne();

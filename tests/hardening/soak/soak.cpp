@@ -53,6 +53,7 @@ namespace {
 constexpr int UROVNI = 4;
 constexpr long ZAHRIVANI = 100;           // rounds before the first measure that counts
 constexpr long NEJVIC_RSS = 1024 * 1024;  // growth allowed after them
+constexpr long NEJVIC_HALDY = 64 * 1024;  // the driver's event record keeps what its longest round needed
 
 struct MIRA {
     long rss, halda, alokaci;
@@ -186,7 +187,8 @@ int main(int argc, char** argv)
                 s.nejvic.rss / 1024, (s.nejvic.rss - s.zaklad.rss) / 1024, s.nejvic.halda / 1024,
                 (s.nejvic.halda - s.zaklad.halda) / 1024, s.nejvic.alokaci, s.nejvic.alokaci - s.zaklad.alokaci, m.rss / 1024);
     bool ok = s.kol >= s.cil && (!s.zmereno || (s.nejvic.rss - s.zaklad.rss <= NEJVIC_RSS &&
-                                                 s.nejvic.halda <= s.zaklad.halda && s.nejvic.alokaci <= s.zaklad.alokaci));
+                                                 s.nejvic.halda - s.zaklad.halda <= NEJVIC_HALDY &&
+                                                 s.nejvic.alokaci <= s.zaklad.alokaci));
     ukonci_headless();
     std::printf("%s\n", ok ? "1 passed, 0 failed" : "0 passed, 1 failed");
     return ok ? 0 : 1;
