@@ -8,6 +8,7 @@ packages=(
   libfreetype-dev zlib1g-dev fonts-dejavu-core fonts-dejavu-extra   # the font generator and the contact sheet
   freepats                 # instrument patches for the software MIDI synthesizer
   xvfb xdotool x11-apps imagemagick python3   # smoke tests of the real binary
+  clang libclang-rt-14-dev valgrind            # fuzz targets (libFuzzer) and the memcheck session
 )
 missing=()
 for p in "${packages[@]}"; do
