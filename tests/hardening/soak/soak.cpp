@@ -3,6 +3,7 @@
 // best games and the main menu between them. At the start of every game it notes the resident memory,
 // the heap in use and the live allocations; after the first hundred rounds none of them may grow.
 //   odraz_soak [rounds]          (default 10000; ends with 1 when anything grew)
+// Meant for an ordinary build: under AddressSanitizer freed memory is held back on purpose.
 #include "core/globals.h"
 #include "core/level_file.h"
 #include "platform/headless.h"
