@@ -102,8 +102,8 @@ bool objekt(PACKFILE* f, int hloubka, std::vector<unsigned char>* buf)
     for (;;) {
         if (!cti_long(f, &typ)) return false;
         if (typ != DAT_PROPERTY) break;
-        long druh, delka;
-        if (!cti_long(f, &druh) || !cti_long(f, &delka) || !nacti(f, delka, buf)) return false;
+        long druh, delka;   // a property of the end marker's kind would end the library's list early and be lost
+        if (!cti_long(f, &druh) || druh == DAT_END || !cti_long(f, &delka) || !nacti(f, delka, buf)) return false;
     }
     if (!cti_long(f, &velikost) || !cti_long(f, &rozbalena) || velikost != rozbalena) return false;
     if (!nacti(f, rozbalena, buf)) return false;

@@ -43,6 +43,7 @@ TEST(DatafileCheck, LooksInsideTheObjectsTheGameUses)
     EXPECT_FALSE(projde(objekt("FONT", pismo(8))));                    // a colour range
     EXPECT_FALSE(projde(objekt("RLE ", obrazek(3, 2, 6))));            // a kind the game has no use for
     EXPECT_FALSE(projde(std::string("\xff\xff\xff\xff", 4) + be(4, 4) + be(4, 4) + "four"));
+    EXPECT_FALSE(projde("prop" + std::string("\xff\xff\xff\xff", 4) + be(1, 4) + "x" + objekt("DATA", "any")));
     std::string jinak = objekt("DATA", "any");
     jinak[7] = 9;                                                         // packed and unpacked sizes differ
     EXPECT_FALSE(projde(jinak));
