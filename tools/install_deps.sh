@@ -9,6 +9,7 @@ packages=(
   freepats                 # instrument patches for the software MIDI synthesizer
   xvfb xdotool x11-apps imagemagick python3   # smoke tests of the real binary
   dpkg-dev fakeroot desktop-file-utils appstream   # the .deb (make package) and checks of the installed files
+  clang libclang-rt-14-dev valgrind            # fuzz targets (libFuzzer) and the memcheck session
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -16,12 +16,14 @@ static bool zvuk_bezi = false;
 static PLAT_ZOBRAZENI zobrazeni;
 static BITMAP* obraz = nullptr;     // with a scale above 1: the 800x600 picture as the game made it
 static BITMAP* velky = nullptr;     // and its enlargement, which goes to the screen
+static bool knihovna_bezi = false;   // without a display the library finds no system to run on
 
 // The window's name and class are taken when the library opens its window, at its start.
 void plat_zaklad()
 {
     if (zobrazeni.nazev) xwin_set_window_name(zobrazeni.nazev, zobrazeni.nazev);
-    allegro_init();
+    knihovna_bezi = allegro_init() == 0;
+    if (!knihovna_bezi) return;
     install_keyboard();
     install_mouse();
 }
@@ -42,6 +44,7 @@ static int graficka_karta()
 // An enlarged display gets a mode of 800n x 600n and two memory bitmaps: the picture and its enlargement.
 bool plat_grafika()
 {
+    if (!knihovna_bezi) return false;
     const int n = zobrazeni.meritko;
     set_color_depth(16);
     if (set_gfx_mode(graficka_karta(), SIRKA_OBRAZOVKY * n, VYSKA_OBRAZOVKY * n, 0, 0) != 0) return false;
@@ -172,7 +175,6 @@ void plat_sample(int, SAMPLE* s)
     if (zvuk_bezi && s) play_sample(s, 255, 128, 1000, 0);
 }
 
-MIDI* plat_nahraj_midi(const char* jmeno) { return load_midi(jmeno); }
 void plat_zrus_midi(MIDI* m) { destroy_midi(m); }
 
 void plat_midi_hraj(MIDI* m, int)

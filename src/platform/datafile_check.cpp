@@ -1,20 +1,45 @@
-// Walks a datafile (packed or not) object by object, reading every chunk that the headers announce;
-// both drivers load the game's datafile only after that walk.
+// Walks a datafile (packed or not) object by object the way the library's loader will, reading every
+// chunk that the headers announce and checking the inside of the kinds the game uses; both drivers
+// load the game's datafile only after that walk.
 #include "platform/datafile_check.h"
 #include "platform/platform.h"
 
 #include <allegro.h>
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
+namespace {
+
 constexpr int MAX_VNORENI = 8;            // nested datafiles deeper than this are not ours
 constexpr long MAX_OBJEKT = 64L << 20;    // no object of the game comes near 64 MiB
+constexpr long MAX_OBJEKTU = 100000;
+constexpr long MAX_ROZSAHU = 4096;        // character ranges of one font
 
 struct ZAVRI_PACKFILE {
     void operator()(PACKFILE* f) const { if (f) pack_fclose(f); }
 };
 
-static bool cti_long(PACKFILE* f, long* v)
+// Bytes of one object, read with bounds: every read fails once the object has ended.
+struct OBSAH {
+    const unsigned char* b;
+    long n, pozice = 0;
+
+    bool bajty(long kolik) { return kolik >= 0 && kolik <= n - pozice ? (pozice += kolik, true) : false; }
+    bool cti(int velikost, long* v)
+    {
+        if (!bajty(velikost)) return false;
+        const unsigned char* p = b + pozice - velikost;
+        uint32_t u = 0;
+        for (int i = 0; i < velikost; i++) u = u << 8 | p[i];
+        *v = velikost == 4 ? long(int32_t(u)) : long(u);
+        return true;
+    }
+    bool cely() const { return pozice == n; }
+};
+
+bool cti_long(PACKFILE* f, long* v)
 {
     unsigned char b[4];
     if (pack_fread(b, 4, f) != 4) return false;
@@ -22,46 +47,139 @@ static bool cti_long(PACKFILE* f, long* v)
     return true;
 }
 
-static bool preskoc(PACKFILE* f, long kolik, std::vector<char>* buf)
+bool nacti(PACKFILE* f, long kolik, std::vector<unsigned char>* buf)
 {
     if (kolik < 0 || kolik > MAX_OBJEKT) return false;
     buf->resize(size_t(kolik) + 1);
     return pack_fread(buf->data(), kolik, f) == kolik;
 }
 
-static bool objekty(PACKFILE* f, int hloubka, std::vector<char>* buf);
+// A picture: depth, width and height, then exactly its pixels.
+bool obrazek(OBSAH o)
+{
+    long hloubka, w, h;
+    if (!o.cti(2, &hloubka) || !o.cti(2, &w) || !o.cti(2, &h) || w < 1 || h < 1) return false;
+    int bajtu = hloubka == 8 ? 1 : hloubka == 15 || hloubka == 16 ? 2 : hloubka == 24 ? 3
+              : hloubka == 32 || hloubka == 0xFFE0 ? 4 : 0;   // 0xFFE0 is -32, with alpha
+    return bajtu && o.bajty(long(bajtu) * w * h) && o.cely();
+}
 
-// One object: its properties, then its type and the sizes of its data, then the data.
-static bool objekt(PACKFILE* f, int hloubka, std::vector<char>* buf)
+// A sample: 8 or 16 bits, mono or stereo (negative), a frequency, then exactly its data.
+bool zvuk(OBSAH o)
+{
+    long bity, frekvence, delka;
+    if (!o.cti(2, &bity) || !o.cti(2, &frekvence) || !o.cti(4, &delka) || frekvence < 1 || delka < 0) return false;
+    bool stereo = bity >= 0x8000;
+    if (stereo) bity = 0x10000 - bity;
+    if (bity != 8 && bity != 16) return false;
+    return o.bajty(delka * (bity / 8) * (stereo ? 2 : 1)) && o.cely();
+}
+
+// A font of the ranged kind with monochrome glyphs only: other kinds mix pointers the library keeps apart.
+bool pismo(OBSAH o)
+{
+    long druh, rozsahu;
+    if (!o.cti(2, &druh) || druh != 0 || !o.cti(2, &rozsahu) || rozsahu < 1 || rozsahu > MAX_ROZSAHU) return false;
+    for (long r = 0; r < rozsahu; r++) {
+        long hloubka, od, po;
+        if (!o.cti(1, &hloubka) || hloubka != 1 || !o.cti(4, &od) || !o.cti(4, &po)) return false;
+        if (od < 0 || po < od || po - od >= (o.n - o.pozice) / 4) return false;
+        for (long z = od; z <= po; z++) {
+            long w, h;
+            if (!o.cti(2, &w) || !o.cti(2, &h) || !o.bajty((w + 7) / 8 * h)) return false;
+        }
+    }
+    return o.cely();
+}
+
+bool objekty(OBSAH* o, int hloubka);
+
+// One object: its properties, then its kind and the sizes of its data, then the data. Only the kinds the
+// game uses are taken, each checked inside: the library's loader of any other kind trusts its sizes.
+bool objekt(PACKFILE* f, int hloubka, std::vector<unsigned char>* buf)
 {
     long typ, velikost, rozbalena;
     for (;;) {
         if (!cti_long(f, &typ)) return false;
         if (typ != DAT_PROPERTY) break;
-        long druh, delka;
-        if (!cti_long(f, &druh) || !cti_long(f, &delka) || !preskoc(f, delka, buf)) return false;
+        long druh, delka;   // a property of the end marker's kind would end the library's list early and be lost
+        if (!cti_long(f, &druh) || druh == DAT_END || !cti_long(f, &delka) || !nacti(f, delka, buf)) return false;
     }
-    if (!cti_long(f, &velikost) || !cti_long(f, &rozbalena)) return false;
-    if (typ == DAT_FILE && rozbalena >= 0) return hloubka < MAX_VNORENI && objekty(f, hloubka + 1, buf);
-    return preskoc(f, velikost, buf);
+    if (!cti_long(f, &velikost) || !cti_long(f, &rozbalena) || velikost != rozbalena) return false;
+    if (!nacti(f, rozbalena, buf)) return false;
+    OBSAH o{buf->data(), rozbalena};
+    switch (typ) {
+    case DAT_BITMAP: return obrazek(o);
+    case DAT_SAMPLE: return zvuk(o);
+    case DAT_FONT: return pismo(o);
+    case DAT_DATA: return true;
+    case DAT_FILE: return hloubka < MAX_VNORENI && objekty(&o, hloubka + 1) && o.cely();
+    default: return false;
+    }
 }
 
-static bool objekty(PACKFILE* f, int hloubka, std::vector<char>* buf)
+bool objekty_f(PACKFILE* f, int hloubka)
 {
     long pocet;
-    if (!cti_long(f, &pocet) || pocet < 0 || pocet > 100000) return false;
+    if (!cti_long(f, &pocet) || pocet < 0 || pocet > MAX_OBJEKTU) return false;
+    std::vector<unsigned char> buf;
     for (long i = 0; i < pocet; i++)
-        if (!objekt(f, hloubka, buf)) return false;
+        if (!objekt(f, hloubka, &buf)) return false;
     return true;
 }
+
+int pf_zavri(void*) { return 0; }
+int pf_getc(void* u)
+{
+    OBSAH* o = static_cast<OBSAH*>(u);
+    return o->pozice < o->n ? o->b[o->pozice++] : EOF;
+}
+int pf_ungetc(int c, void* u)
+{
+    OBSAH* o = static_cast<OBSAH*>(u);
+    if (o->pozice == 0) return EOF;
+    o->pozice--;
+    return c;
+}
+long pf_fread(void* cil, long n, void* u)
+{
+    OBSAH* o = static_cast<OBSAH*>(u);
+    long k = n < o->n - o->pozice ? n : o->n - o->pozice;
+    if (k <= 0) return 0;
+    std::copy(o->b + o->pozice, o->b + o->pozice + k, static_cast<unsigned char*>(cil));
+    o->pozice += k;
+    return k;
+}
+int pf_putc(int, void*) { return EOF; }
+long pf_fwrite(const void*, long, void*) { return 0; }
+int pf_fseek(void* u, int kolik)
+{
+    OBSAH* o = static_cast<OBSAH*>(u);
+    return o->bajty(kolik) ? 0 : -1;
+}
+int pf_feof(void* u)
+{
+    OBSAH* o = static_cast<OBSAH*>(u);
+    return o->pozice >= o->n;
+}
+int pf_ferror(void*) { return 0; }
+PACKFILE_VTABLE PAMET = {pf_zavri, pf_getc, pf_ungetc, pf_fread, pf_putc, pf_fwrite, pf_fseek, pf_feof, pf_ferror};
+
+// A nested datafile is walked from its bytes through a packfile of its own.
+bool objekty(OBSAH* o, int hloubka)
+{
+    std::unique_ptr<PACKFILE, ZAVRI_PACKFILE> f(pack_fopen_vtable(&PAMET, o));
+    return f && objekty_f(f.get(), hloubka);
+}
+
+}  // namespace
 
 bool datafile_cely(const char* jmeno)
 {
     std::unique_ptr<PACKFILE, ZAVRI_PACKFILE> f(pack_fopen(jmeno, F_READ_PACKED));
     if (!f) return false;
     long magie;
-    std::vector<char> buf;
-    return cti_long(f.get(), &magie) && magie == DAT_MAGIC && objekty(f.get(), 0, &buf);
+    return cti_long(f.get(), &magie) && magie == DAT_MAGIC && objekty_f(f.get(), 0);
 }
 
 DATAFILE* plat_nahraj_data(const char* jmeno) { return datafile_cely(jmeno) ? load_datafile(jmeno) : nullptr; }

@@ -1,5 +1,7 @@
 // A look at a datafile's structure before the library loads it: the library trusts every size in the
-// file and crashes on one that was cut short.
+// file, and crashes on one that was cut short or on a kind of object it has no loader for.
 #pragma once
 
-bool datafile_cely(const char* jmeno);   // every object of the file is there in full
+// Every object of the file is there in full, of a kind the game uses (pictures, samples, a ranged
+// font, raw data, nested datafiles), and holds just what its header announces.
+bool datafile_cely(const char* jmeno);

@@ -301,7 +301,6 @@ void plat_hlasitost(int digitalni, int midi)
 
 void plat_sample(int pozice, SAMPLE*) { hl_zaznam.push_back({HL_SAMPLE, pozice, 0, hl_tiku}); }
 
-MIDI* plat_nahraj_midi(const char* jmeno) { return load_midi(jmeno); }
 void plat_zrus_midi(MIDI* m) { destroy_midi(m); }
 
 void plat_midi_hraj(MIDI*, int cislo)

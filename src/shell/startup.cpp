@@ -35,6 +35,7 @@ static bool nahraj_zdroje()
     data = plat_nahraj_data("odraz.dat");
     if (data && katalog_v_poradku(data)) return true;
     uvolni_data();
+    std::fputs("odraz: cannot load odraz.dat from the working directory\n", stderr);
     plat_zprava(CHYBA_DAT);
     return false;
 }
@@ -66,14 +67,17 @@ int hlavni(int argc, const char* const* argv)
     if (!plat_grafika()) {
         plat_konec();
         std::puts("Potize s nastavenim grafiky.");
-        return 0;
+        std::fflush(stdout);
+        std::fputs("odraz: cannot set an 800x600 graphics mode (is there a display?)\n", stderr);
+        return 1;
     }
     plat_zvuk_start();
-    if (!nahraj_zdroje()) return 0;
+    if (!nahraj_zdroje()) return 1;
     if (!plat_casovace(increment_speed_counter, JEDNOTEK_TIKU, timer_func, JEDNOTEK_SEKUNDY)) {
         uvolni_data();
+        std::fputs("odraz: cannot start the timers\n", stderr);
         plat_zprava(CHYBA_CASOVACE);
-        return 0;
+        return 1;
     }
     pocet_kol = spocitej_urovne();
     nacti_sampiona("n_score.ddt", sampion_jmeno);

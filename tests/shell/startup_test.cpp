@@ -104,19 +104,19 @@ TEST_F(Program, StartUpFailuresEndCleanly)
 {
     {
         PISKOVISTE p;   // no odraz.dat
-        EXPECT_EQ(hlavni(), 0);
+        EXPECT_EQ(hlavni(), 1);
         EXPECT_FALSE(std::filesystem::exists("setdat.ddt"));
     }
     {
         PISKOVISTE p;   // a file that is no datafile
         zapis_bajty("odraz.dat", std::string(5000, 'x'));
-        EXPECT_EQ(hlavni(), 0);
+        EXPECT_EQ(hlavni(), 1);
         EXPECT_EQ(data, nullptr);
     }
     {
         PISKOVISTE p(S_DATY);
         hl_casovac_selze = true;
-        EXPECT_EQ(hlavni(), 0);
+        EXPECT_EQ(hlavni(), 1);
         EXPECT_EQ(data, nullptr);
         EXPECT_FALSE(std::filesystem::exists("setdat.ddt"));
     }
@@ -124,7 +124,7 @@ TEST_F(Program, StartUpFailuresEndCleanly)
         PISKOVISTE p(S_DATY);
         hl_reset();
         hl_grafika_selze = true;
-        EXPECT_EQ(hlavni(), 0);
+        EXPECT_EQ(hlavni(), 1);
         EXPECT_FALSE(std::filesystem::exists("setdat.ddt"));
         hl_reset();
     }
@@ -160,7 +160,7 @@ TEST_F(Program, DatafileWithMissingOrWrongEntriesIsRefused)
     PISKOVISTE p;   // a datafile cut short
     std::string cely = precti_bajty(ODRAZ_RUN_DIR "/odraz.dat");
     zapis_bajty("odraz.dat", cely.substr(0, cely.size() / 2));
-    EXPECT_EQ(hlavni(), 0);
+    EXPECT_EQ(hlavni(), 1);
     EXPECT_EQ(data, nullptr);
     EXPECT_FALSE(std::filesystem::exists("setdat.ddt"));
 }
