@@ -72,6 +72,12 @@ def ulozene():
     return {"slot_3": bytes([4]) + cely, "slot_19_cut": bytes([20]) + cely[:-500], "slot_0_empty": bytes([1]) + cely}
 
 
+def soubory_ulozenych():
+    """save.ddt as it lies on disk, whole, cut inside a record and with bytes after the twentieth."""
+    cely = ulozene()["slot_3"][1:]
+    return {"whole": cely, "cut": cely[:1821 * 7 + 900], "long": cely + b"\xff" * 300}
+
+
 def dat_objekt(typ, obsah, nazev=None):
     b = b""
     if nazev:
@@ -122,7 +128,7 @@ def midi():
 def main():
     bunky, autor = mrizka_z_textu(PROJEKT / "data/levels/level_003.txt")
     cile = {"settings": nastaveni(), "best_games": nejlepsi(), "level": urovne(), "level_text": texty(),
-            "save_file": ulozene(), "datafile": datafile(), "midi": midi()}
+            "save_file": ulozene(), "save_slots": soubory_ulozenych(), "datafile": datafile(), "midi": midi()}
     shutil.rmtree(CORPUS, ignore_errors=True)
     for cil, soubory in cile.items():
         (CORPUS / cil).mkdir(parents=True)

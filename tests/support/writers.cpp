@@ -31,18 +31,16 @@ bool nejlepsi(int v)
     return zapis_tabulku("n_score.ddt", t);
 }
 
+// As the save screen does: one slot replaced, the others kept as they are in the file.
 bool ulozene(int v)
 {
-    static ULOZENA_HRA h[POCET_ULOZENYCH];
-    for (int i = 0; i < POCET_ULOZENYCH; i++) {
-        h[i] = ULOZENA_HRA{};
-        for (int c = 0; c < POCET_BUNEK; c++) h[i].mrizka[c] = (c + i + v) % 11;
-        h[i].skore = 100 * i + v;
-        h[i].level = 1 + v;
-        h[i].krok = 1.0f + 0.25f * v;
-        std::strcpy(h[i].jmeno, v ? "Druha" : "Prvni");
-    }
-    return zapis_ulozene_hry(SOUBOR_ULOZENYCH_HER, h, POCET_ULOZENYCH);
+    ULOZENA_HRA h{};
+    for (int c = 0; c < POCET_BUNEK; c++) h.mrizka[c] = (c + v) % 11;
+    h.skore = 100 + v;
+    h.level = 1 + v;
+    h.krok = 1.0f + 0.25f * v;
+    std::strcpy(h.jmeno, v ? "Druha" : "Prvni");
+    return uloz_do_slotu(SOUBOR_ULOZENYCH_HER, 3 + v, h);
 }
 
 bool uroven(int v)

@@ -1,6 +1,7 @@
-// A scripted session of the whole program through the headless driver, for memcheck: start-up, every
-// screen the main menu opens, a game won by the bot with the in-game menu and a save on the way, a game
-// lost on purpose, the end screens with the name entry and the best games, and the way out.
+// A scripted session of the whole program through the headless driver, for memcheck: start-up, the best
+// games, help and its gallery, the editor saving a level that is then tried, a game won by the bot with
+// the in-game menu and a save on the way, that save loaded and played on, a game lost on purpose, the end
+// screens with the name entry, and the way out.
 //   odraz_session          (ends with 0 when the whole plan was played; see valgrind_session)
 #include "core/globals.h"
 #include "core/level_file.h"
@@ -22,23 +23,34 @@
 namespace {
 
 // What the player picks at each visit of a menu, in order. The screens an item opens are answered
-// below as they appear; a screen that needs more than that gets its own answer there.
+// below as they appear.
 const std::vector<int> PLAN_MENU = {
-    POL_NEJLEPSI, POL_NAPOVEDA, POL_EDITOR, POL_NACIST, POL_NOVA_HRA, POL_NOVA_HRA, POL_KONEC,
+    POL_NEJLEPSI, POL_NAPOVEDA, POL_EDITOR, POL_ZKUSIT_VYTVORENOU, POL_NOVA_HRA, POL_NACIST,
+    POL_SPUSTIT_NACTENOU, POL_NOVA_HRA, POL_KONEC,
 };
 const std::vector<int> PLAN_VE_HRE = {POL_ULOZIT, POL_POKRACOVAT};
 
 struct SEZENI {
     size_t menu = 0, ve_hre = 0;
     int her = 0, uroven = 0, kol = 0, jmen = 0, tabulek = 0;
+    int napoveda = 0, editor = 0, ulozeni = 0, nacteni = 0, zkousek = 0;
     bool prohrava = false, esc = false, jmeno = false;
     SIM_BOT bot{};
     long long akce_v = -1000;
 };
 
-bool vidi(const char* text, int y) { return text_je_videt(screen, text, 400, y, BARVA_1); }
-bool vidi_menu() { return vidi("Editor úrovní", 376) || text_je_videt(screen, "Editor úrovní", 400, 376, BARVA_2); }
-void vyber(int polozka) { hl_klik(450, 285 + 25 * polozka); }
+bool vidi(const char* text, int y, int x = 400)
+{
+    return text_je_videt(screen, text, x, y, BARVA_1) || text_je_videt(screen, text, x, y, BARVA_2);
+}
+bool vidi_menu() { return vidi("Editor úrovní", 376); }
+// A click, then the pointer out of the way of every text the session looks for.
+void klik(int x, int y)
+{
+    hl_klik(x, y);
+    hl_pridej({.x = 20, .y = 590, .pruchodu = 2});
+}
+void vyber(int polozka) { klik(450, 285 + 25 * polozka); }
 
 void v_kole(SEZENI* s, const KOLO* k)
 {
@@ -62,6 +74,58 @@ void v_kole(SEZENI* s, const KOLO* k)
     hl_mys(v.mys_x, -1, v.tlacitko ? 1 : 0);
 }
 
+// Help, its gallery and back, then OK.
+void napoveda(SEZENI* s)
+{
+    if (vidi("nápověda", 555, 610)) {
+        klik(610, 562);
+    } else {
+        klik(s->napoveda++ == 0 ? 610 : 710, 562);
+    }
+}
+
+// A stroke of bricks in row 4, OK, the save dialog's OK, then the notice's OK.
+void editor(SEZENI* s)
+{
+    if (vidi("CO CHCETE DĚLAT", 117) || vidi("NOVÁ ÚROVEŇ", 117)) {
+        klik(vidi("NOVÁ ÚROVEŇ", 117) ? 400 : 280, 309);
+        return;
+    }
+    if (s->editor++ > 0) return;
+    hl_pridej({.x = 100, .y = 100, .b = 1, .pruchodu = 3});
+    hl_pridej({.x = 200, .y = 100, .b = 1, .pruchodu = 3});
+    hl_pridej({.x = 300, .y = 100, .b = 0, .pruchodu = 3});
+    klik(620, 562);
+}
+
+// The first row, named, then OK.
+void uloz(SEZENI* s)
+{
+    int krok = s->ulozeni++;
+    if (krok == 0) klik(400, 104);
+    if (krok == 1)
+        for (char c : std::string("Val\r")) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
+    if (krok == 2) klik(240, 562);
+}
+
+// The first row, then OK.
+void nacti(SEZENI* s)
+{
+    if (s->nacteni++ == 0) klik(400, 104);
+    else klik(240, 562);
+}
+
+void z_menu(SEZENI* s)
+{
+    int p = PLAN_MENU[s->menu++];
+    if (p == POL_NOVA_HRA || p == POL_SPUSTIT_NACTENOU || p == POL_ZKUSIT_VYTVORENOU) {
+        s->prohrava = p == POL_NOVA_HRA && s->her++ > 0;
+        s->uroven = 0;
+        s->jmeno = false;
+    }
+    vyber(p);
+}
+
 void odpovez(SEZENI* s, long long pruchod)
 {
     if (pruchod - s->akce_v < 25) return;
@@ -73,20 +137,23 @@ void odpovez(SEZENI* s, long long pruchod)
         s->jmen += !s->jmeno;
         s->jmeno = true;
     } else if (vidi("N E J L E P Š Í   H R Y", 47)) {
-        hl_klik(400, 560);
+        klik(400, 560);
         s->tabulek++;
-    } else if (vidi("GRATULUJI VÍTĚZÍTE", 147)) {
+    } else if (vidi("GRATULUJI VÍTĚZÍTE", 147) || vidi("KONEC ZKOUŠKY ÚROVNĚ", 147)) {
+        s->zkousek += vidi("KONEC ZKOUŠKY ÚROVNĚ", 147);
         hl_stisk(KEY_SPACE, ' ');
+    } else if (vidi("U L O Ž I T   H R U", 47)) {
+        uloz(s);
+    } else if (vidi("N A Č Í S T   H R U", 47)) {
+        nacti(s);
+    } else if (vidi("úrovně", 555, 610) || vidi("nápověda", 555, 610)) {
+        napoveda(s);
+    } else if (vidi("Jméno autora", 527, 105)) {
+        editor(s);
     } else if (vidi_menu() && hrane_kolo && s->ve_hre < PLAN_VE_HRE.size()) {
         vyber(PLAN_VE_HRE[s->ve_hre++]);
     } else if (vidi_menu() && !hrane_kolo && s->menu < PLAN_MENU.size()) {
-        int p = PLAN_MENU[s->menu++];
-        if (p == POL_NOVA_HRA) {
-            s->prohrava = s->her++ > 0;
-            s->uroven = 0;
-            s->jmeno = false;
-        }
-        vyber(p);
+        z_menu(s);
     }
 }
 
@@ -108,8 +175,16 @@ int main()
         if (hrane_kolo && !vidi_menu()) v_kole(&s, hrane_kolo);
         else odpovez(&s, pruchod);
     });
-    int vysledek = hlavni();
-    bool cely = vysledek == 0 && s.menu == PLAN_MENU.size() && s.ve_hre == PLAN_VE_HRE.size() && s.jmen == 2;
+    int vysledek = -1;
+    try {
+        vysledek = hlavni();
+    } catch (const HL_KONEC_SKRIPTU&) {
+        save_bitmap("/tmp/session_stuck.bmp", screen, nullptr);
+        std::printf("DEBUG stuck: menu %zu ve_hre %zu her %d uroven %d LEVEL %d editor %d ulozeni %d nacteni %d napoveda %d zkousek %d jmen %d hrane %d\n",
+                    s.menu, s.ve_hre, s.her, s.uroven, LEVEL, s.editor, s.ulozeni, s.nacteni, s.napoveda, s.zkousek, s.jmen, hrane_kolo != nullptr);
+    }
+    bool cely = vysledek == 0 && s.menu == PLAN_MENU.size() && s.ve_hre == PLAN_VE_HRE.size() && s.jmen == 2 &&
+                s.zkousek == 1 && s.ulozeni >= 3 && s.nacteni >= 2 && s.napoveda >= 2;
     std::printf("session: %zu of %zu menu visits, %zu of %zu in-game picks, %d games, %d rounds, %d names, "
                 "%d table screens, exit %d\n", s.menu, PLAN_MENU.size(), s.ve_hre, PLAN_VE_HRE.size(), s.her, s.kol,
                 s.jmen, s.tabulek, vysledek);
