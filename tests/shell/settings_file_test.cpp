@@ -1,5 +1,4 @@
-// setdat.ddt: the exact bytes of a round trip, short and garbage files, and a write that fails.
-// (The defaults a first run writes are checked with the whole program in startup_test.)
+// setdat.ddt: exact bytes of a round trip, short and garbage files, a failed write (defaults: startup_test).
 #include "core/binary_file.h"
 #include "core/globals.h"
 #include "shell/settings_file.h"
