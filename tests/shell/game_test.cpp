@@ -53,7 +53,6 @@ protected:
     {
         Obrazovka::SetUp();
         std::srand(11);
-        hl_limit_necinnosti = 2000000;
     }
     // Starts a new game from the top-level menu and plays until the program would end: `navic` sees every
     // poll first; the bot moves the paddle while a round is on, when asked to; the table and the menu are
