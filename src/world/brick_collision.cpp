@@ -77,19 +77,19 @@ static bool zasah(KOSTKA* k, const OBJECT* koule, int strana, bool odrazil)
     return true;
 }
 
-// Where the bricks stand: the store index of the brick in each grid cell. The store runs in ascending
-// cell order and every brick sits in its own cell, so the bricks an object may touch are those of the
-// few cells around it, and walking those cells in order walks the store in order. A store that is not
-// so (only a test builds one) is searched brick by brick. Bricks never move, so the map is kept from
-// call to call while the store holds the same bricks and no brick was made or changed its picture.
+// Where the bricks stand: the brick in each grid cell. The store runs in ascending cell order and
+// every brick sits in its own cell, so the bricks an object may touch are those of the few cells
+// around it, and walking those cells in order walks the store in order. A store that is not so (only
+// a test builds one) is searched brick by brick. Bricks never move, so the map is kept from call to
+// call while the store holds the same bricks and no brick was made or changed its picture.
 struct MAPA_KOSTEK {
     bool plati = false;
     int pocet = -1;
     KOSTKA** kostky = nullptr;
     unsigned long long zmeny = 0;
-    std::array<KOSTKA*, POCET_BUNEK> obsah{};   // the store as mapped
-    std::array<int16_t, POCET_BUNEK> bunka{};   // the cell of each brick of obsah
-    std::array<int16_t, POCET_BUNEK> index{};   // the store index of the brick in each cell, -1 none
+    std::array<KOSTKA*, POCET_BUNEK> obsah{};     // the store as mapped
+    std::array<int16_t, POCET_BUNEK> bunka{};     // the cell of each brick of obsah
+    std::array<KOSTKA*, POCET_BUNEK> v_bunce{};   // the brick in each cell, null for none
 };
 
 static void zmapuj(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
@@ -98,36 +98,36 @@ static void zmapuj(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
     m->pocet = pocet;
     m->zmeny = zmeny_kostek;
     std::copy(kostky, kostky + pocet, m->obsah.begin());
-    m->index.fill(-1);
+    m->v_bunce.fill(nullptr);
     m->plati = false;
     int predchozi = -1;
     for (int j = 0; j < pocet; j++) {
-        const KOSTKA* k = kostky[j];
+        KOSTKA* k = kostky[j];
         int p = k->pozice;
         if (p <= predchozi || p >= POCET_BUNEK || k->x != x_bunky(p) || k->y != y_bunky(p)) return;
         if (k->obrazek->w > SIRKA_KOSTKY || k->obrazek->h > VYSKA_KOSTKY) return;
-        m->index[p] = int16_t(j);
+        m->v_bunce[p] = k;
         m->bunka[j] = int16_t(p);
         predchozi = p;
     }
     m->plati = true;
 }
 
-// After a frame end the store is the mapped one less the bricks removed, in the same order: the others
-// keep their cells and only move up in the store. False when the store is not so.
+// After a frame end the store is the mapped one less the bricks removed, in the same order: only the
+// cells of those are emptied. False when the store is not so.
 static bool zmapuj_ubytek(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
 {
     if (!m->plati || m->kostky != kostky || m->zmeny != zmeny_kostek || pocet > m->pocet) return false;
-    int j = int(std::mismatch(kostky, kostky + pocet, m->obsah.begin()).first - kostky);   // unchanged so far
-    for (int i = j; i < m->pocet; i++) {
-        int b = m->bunka[i];
-        if (j < pocet && kostky[j] == m->obsah[i]) {
-            m->index[b] = int16_t(j);
-            m->bunka[j] = int16_t(b);
-            m->obsah[j++] = m->obsah[i];
-        } else {
-            m->index[b] = -1;
-        }
+    KOSTKA** obsah = m->obsah.data();
+    int16_t* bunka = m->bunka.data();
+    int i = 0, j = 0;
+    while (i < m->pocet) {
+        int beh = int(std::mismatch(kostky + j, kostky + pocet, obsah + i, obsah + m->pocet).first - (kostky + j));
+        std::copy(obsah + i, obsah + i + beh, obsah + j);   // the bricks that stay move up
+        std::copy(bunka + i, bunka + i + beh, bunka + j);
+        i += beh;
+        j += beh;
+        if (i < m->pocet) m->v_bunce[bunka[i++]] = nullptr;   // obsah[i] was removed
     }
     m->pocet = j;
     return j == pocet;
@@ -161,25 +161,23 @@ static USEK na_dosah(float od, float po)
     return {std::max(a, 0), std::min(b, POCET - 1)};
 }
 
-// The store indices of the bricks that may overlap the box x1..x2, y1..y2, in store order.
-static int kandidati(const MAPA_KOSTEK& m, float x1, float x2, float y1, float y2, int* vystup)
+// The bricks that may overlap the box x1..x2, y1..y2, in store order.
+static int kandidati(const MAPA_KOSTEK& m, float x1, float x2, float y1, float y2, KOSTKA** vystup)
 {
-    int n = 0;
     if (!m.plati) {
-        for (int j = 0; j < m.pocet; j++) vystup[n++] = j;
-        return n;
+        std::copy(m.kostky, m.kostky + m.pocet, vystup);
+        return m.pocet;
     }
+    int n = 0;
     USEK sl = na_dosah<MRIZKA_X, SIRKA_KOSTKY, SLOUPCU>(x1, x2);
     USEK ra = na_dosah<MRIZKA_Y, VYSKA_KOSTKY, RADKU>(y1, y2);
     for (int r = ra.od; r <= ra.po; r++)
-        for (int c = sl.od; c <= sl.po; c++) {
-            int j = m.index[r * SLOUPCU + c];
-            if (j >= 0) vystup[n++] = j;
-        }
+        for (int c = sl.od; c <= sl.po; c++)
+            if (KOSTKA* k = m.v_bunce[r * SLOUPCU + c]) vystup[n++] = k;
     return n;
 }
 
-static int kandidati_koule(const MAPA_KOSTEK& m, const OBJECT* koule, int* vystup)
+static int kandidati_koule(const MAPA_KOSTEK& m, const OBJECT* koule, KOSTKA** vystup)
 {
     int v = koule->velikost;
     return kandidati(m, koule->x, koule->x + v, koule->y, koule->y + v, vystup);
@@ -187,12 +185,12 @@ static int kandidati_koule(const MAPA_KOSTEK& m, const OBJECT* koule, int* vystu
 
 // Sides: the first brick this ball damages ends the search. *dotek keeps the first side found on a
 // brick the ball bounces off.
-static bool strany(const MAPA_KOSTEK& m, KOSTKA** kostky, OBJECT* koule, int* dotek)
+static bool strany(const MAPA_KOSTEK& m, OBJECT* koule, int* dotek)
 {
-    int kand[POCET_BUNEK];
+    KOSTKA* kand[POCET_BUNEK];
     int n = kandidati_koule(m, koule, kand);
     for (int i = 0; i < n; i++) {
-        KOSTKA* k = kostky[kand[i]];
+        KOSTKA* k = kand[i];
         if (k->zasahy <= 0 || !prekryva(k, koule)) continue;
         int strana = strana_kostky(k, koule);
         bool odrazi = odrazi_se(koule, k), odrazil = false;
@@ -207,12 +205,12 @@ static bool strany(const MAPA_KOSTEK& m, KOSTKA** kostky, OBJECT* koule, int* do
     return false;
 }
 
-static bool rohy(const MAPA_KOSTEK& m, KOSTKA** kostky, OBJECT* koule, int* dotek)
+static bool rohy(const MAPA_KOSTEK& m, OBJECT* koule, int* dotek)
 {
-    int kand[POCET_BUNEK];
+    KOSTKA* kand[POCET_BUNEK];
     int n = kandidati_koule(m, koule, kand);
     for (int i = 0; i < n; i++) {
-        KOSTKA* k = kostky[kand[i]];
+        KOSTKA* k = kand[i];
         if (k->zasahy <= 0 || !prekryva(k, koule)) continue;
         int odrazil = 0;
         int roh = odraz_body_k(k, koule, &odrazil);
@@ -230,8 +228,8 @@ int odraz_od_kostek(KOSTKA** kostky, int pocet, OBJECT** koule, int pocet_kouli)
         OBJECT* b = koule[i];
         if (b->druh == 0) continue;
         int dotek = 0;
-        if (strany(m, kostky, b, &dotek)) zasazeno = 1;
-        if (rohy(m, kostky, b, &dotek)) zasazeno = 1;
+        if (strany(m, b, &dotek)) zasazeno = 1;
+        if (rohy(m, b, &dotek)) zasazeno = 1;
         if (dotek == 0) b->posledni_kostka = -1;   // the next contact may bounce again
     }
     return zasazeno;
@@ -297,16 +295,23 @@ int odraz_body_k(KOSTKA* k, OBJECT* koule, int* odrazil)
     return ROH;
 }
 
-// The shot is looked up in the row index: the row above the one its top is in. Of that row's range it
-// hits the first brick still standing that it overlaps.
+// The shot is looked up in the row index: the row above the one its top is in. Of that range of the
+// store it hits the first brick still standing that it overlaps. On the map the range is that of the
+// cells of its first and its last brick, the store running in cell order.
 static bool zasah_strely(const MAPA_KOSTEK& m, KOSTKA** kostky, OBJECT* s, int prvni, int posledni)
 {
-    int kand[POCET_BUNEK];
-    int n = kandidati(m, s->x, s->x + s->obrazek->w, s->y, s->y + s->obrazek->h, kand);
+    KOSTKA* kand[POCET_BUNEK];
+    int n = 0;
+    int od = 0, po = -1;
+    if (m.plati) {
+        n = kandidati(m, s->x, s->x + s->obrazek->w, s->y, s->y + s->obrazek->h, kand);
+        if (prvni <= posledni) od = kostky[prvni]->pozice, po = kostky[posledni]->pozice;
+    } else {
+        for (int p = prvni; p <= posledni; p++) kand[n++] = kostky[p];
+    }
     for (int i = 0; i < n; i++) {
-        int p = kand[i];
-        if (p < prvni || p > posledni) continue;
-        KOSTKA* k = kostky[p];
+        KOSTKA* k = kand[i];
+        if (m.plati && (k->pozice < od || k->pozice > po)) continue;
         if (k->zasahy <= 0) continue;
         if (s->x + s->obrazek->w < k->x || k->x + k->obrazek->w <= s->x) continue;
         if (s->y + s->obrazek->h < k->y || k->y + k->obrazek->h <= s->y) continue;
