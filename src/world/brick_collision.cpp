@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 constexpr int OKRAJ_STRANY = 10;   // a side is hit within 10 pixels of the brick's edge
 constexpr int OKRAJ_ROHU = 9;      // a corner zone reaches 9 pixels into the brick
@@ -113,6 +114,16 @@ static void zmapuj(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
     m->plati = true;
 }
 
+// How many pointers two runs share from their start (compared a block at a time).
+static int shodnych(KOSTKA* const* a, KOSTKA* const* b, int n)
+{
+    constexpr int BLOK = 16;
+    int i = 0;
+    while (i + BLOK <= n && std::memcmp(a + i, b + i, BLOK * sizeof(KOSTKA*)) == 0) i += BLOK;
+    while (i < n && a[i] == b[i]) i++;
+    return i;
+}
+
 // After a frame end the store is the mapped one less the bricks removed, in the same order: only the
 // cells of those are emptied. False when the store is not so.
 static bool zmapuj_ubytek(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
@@ -122,7 +133,7 @@ static bool zmapuj_ubytek(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
     int16_t* bunka = m->bunka.data();
     int i = 0, j = 0;
     while (i < m->pocet) {
-        int beh = int(std::mismatch(kostky + j, kostky + pocet, obsah + i, obsah + m->pocet).first - (kostky + j));
+        int beh = shodnych(kostky + j, obsah + i, std::min(pocet - j, m->pocet - i));
         std::copy(obsah + i, obsah + i + beh, obsah + j);   // the bricks that stay move up
         std::copy(bunka + i, bunka + i + beh, bunka + j);
         i += beh;
