@@ -15,12 +15,13 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from cpu_usage import jedno_mereni  # noqa: E402
 from startup_time import zmer_start  # noqa: E402
 
-# Measured on the development machine (2-core VM, Xvfb) at the code before the picture-rate work,
-# medians of 5 runs of 10 s (benchmarks: 5 repetitions), the machine shared with other builds.
+# Measured on the development machine (2-core VM, Xvfb, the machine shared with other builds, load
+# about 3) at the code before the picture-rate work (commit 8d6b449): medians of 5 runs of 10 s, the
+# benchmarks of 5 repetitions.
 PREDTIM = {
-    "menu_cpu": 3.2, "menu_buzeni": 1650, "menu_posila": 1.0,
-    "hra_cpu": 3.6, "hra_buzeni": 2050, "hra_snimky": 587,
-    "tik_0": 1.27, "tik_1": 2.7, "tik_po": None, "snimek": 13.0, "start": 56,
+    "menu_cpu": 4.59, "menu_buzeni": 1677, "menu_posila": 1.0,
+    "hra_cpu": 5.39, "hra_buzeni": 2124, "hra_snimky": 586,
+    "tik_0": 1.30, "tik_1": 3.59, "tik_po": None, "snimek": 11.3, "start": 57,
 }
 
 RADKY = [  # key, label, unit format, target

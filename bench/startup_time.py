@@ -23,6 +23,7 @@ def xvfb():
 
 def zmer_start(build, behu):
     """Milliseconds from the start of the process to its first menu frame, one figure a run."""
+    build = os.path.abspath(build)
     run = os.path.join(build, "run")
     sonda = os.path.join(build, "bench", "first_frame_probe")
     adresar = tempfile.mkdtemp(prefix="odraz-start-")
