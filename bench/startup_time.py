@@ -21,11 +21,11 @@ def xvfb():
     return p, ":" + cislo.decode().strip()
 
 
-def main():
-    build = os.path.abspath(sys.argv[1])
+def zmer_start(build, behu):
+    """Milliseconds from the start of the process to its first menu frame, one figure a run."""
+    build = os.path.abspath(build)
     run = os.path.join(build, "run")
     sonda = os.path.join(build, "bench", "first_frame_probe")
-    behu = int(sys.argv[2]) if len(sys.argv) > 2 else 5
     adresar = tempfile.mkdtemp(prefix="odraz-start-")
     os.symlink(os.path.join(run, "odraz.dat"), os.path.join(adresar, "odraz.dat"))
     os.symlink(os.path.join(run, "Midi"), os.path.join(adresar, "Midi"))
@@ -45,7 +45,13 @@ def main():
     finally:
         server.kill()
         shutil.rmtree(adresar, ignore_errors=True)
-    casy.sort()
+    return casy
+
+
+def main():
+    build = os.path.abspath(sys.argv[1])
+    behu = int(sys.argv[2]) if len(sys.argv) > 2 else 5
+    casy = sorted(zmer_start(build, behu))
     print("start to first menu frame, 999 levels: median %.0f ms, best %.0f ms, worst %.0f ms (%d runs)"
           % (casy[len(casy) // 2], casy[0], casy[-1], len(casy)))
 

@@ -4,14 +4,10 @@
 
 #include <xalleg.h>
 
-#include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <thread>
+#include "platform/allegro_clock.h"
 
-static void (*tik_hry)() = nullptr;
-static void (*sekunda_hry)() = nullptr;
-static std::atomic<int> tiku_casovace{0};   // lets the main thread sleep until the next tick
+#include <algorithm>
+
 static bool zvuk_bezi = false;
 static PLAT_ZOBRAZENI zobrazeni;
 static BITMAP* obraz = nullptr;     // with a scale above 1: the 800x600 picture as the game made it
@@ -67,24 +63,6 @@ void plat_zvuk_start()
     if (!zvuk_bezi) zvuk_bezi = install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0;
 }
 
-static void tik_casovace()
-{
-    tik_hry();
-    tiku_casovace++;
-    tiku_casovace.notify_all();
-}
-
-static void sekunda_casovace() { sekunda_hry(); }
-
-bool plat_casovace(void (*tik)(), int jednotek_tiku, void (*sekunda)(), int jednotek_sekundy)
-{
-    tik_hry = tik;
-    sekunda_hry = sekunda;
-    if (install_timer() != 0) return false;
-    if (install_int_ex(tik_casovace, jednotek_tiku) != 0) return false;
-    return install_int_ex(sekunda_casovace, jednotek_sekundy) == 0;
-}
-
 static long long snimku = 0;
 
 void plat_ukaz(BITMAP* zdroj, int zx, int zy, int x, int y, int w, int h)
@@ -115,6 +93,7 @@ void plat_konec()
 
 void plat_vstup()
 {
+    obsluz_pozadi();
     poll_keyboard();
     plat_mys();
 }
@@ -145,25 +124,6 @@ bool plat_drzi(int scancode) { return key[scancode] != 0; }
 bool plat_klavesa_ceka() { return keypressed() != 0; }
 int plat_cti_klavesu(int* scancode) { return ureadkey(scancode); }
 void plat_vyprazdni_klavesy() { clear_keybuf(); }
-
-void plat_rest(int ms) { rest(ms); }
-
-void plat_cekej_tik()
-{
-    int pred = tiku_casovace.load();
-    tiku_casovace.wait(pred);
-}
-
-// Screens redraw at most about a hundred times a second; the timer counters run on regardless.
-void plat_cekej_snimek()
-{
-    using hodiny = std::chrono::steady_clock;
-    static hodiny::time_point posledni = hodiny::now();
-    auto dalsi = posledni + std::chrono::milliseconds(10);
-    auto ted = hodiny::now();
-    if (dalsi > ted) std::this_thread::sleep_until(dalsi);
-    posledni = std::max(dalsi, ted);
-}
 
 void plat_hlasitost(int digitalni, int midi)
 {

@@ -10,8 +10,6 @@
 #include <deque>
 #include <utility>
 
-constexpr long long ZAKLAD_SEKUNDY = 1193181;   // the timer base: units per second, for plat_rest
-
 bool hl_grafika_selze = false;
 bool hl_casovac_selze = false;
 int hl_tiku_na_vstup = 6;
@@ -24,7 +22,7 @@ static bool allegro_bezi = false;
 static void (*tik_hry)() = nullptr;
 static void (*sekunda_hry)() = nullptr;
 static void (*reset_hry)() = nullptr;
-static long long jednotek_tiku = 1988, jednotek_sekundy = ZAKLAD_SEKUNDY;
+static long long jednotek_tiku = 1988, jednotek_sekundy = ZAKLAD_CASOVACE;
 static long long zaklad = 0, dalsi_tik = jednotek_tiku, dalsi_sekunda = jednotek_sekundy;
 static long long snimku = 0;
 
@@ -288,9 +286,17 @@ void plat_vyprazdni_klavesy() { klavesnice.clear(); }
 
 // --- time -------------------------------------------------------------------------------------------
 
-void plat_rest(int ms) { posun_zaklad(ms * ZAKLAD_SEKUNDY / 1000); }
+long long plat_cas() { return zaklad; }
+
+void plat_cekej_do(long long cas)
+{
+    if (cas > zaklad) posun_zaklad(cas - zaklad);
+}
+
+void plat_rest(int ms) { posun_zaklad(ms * ZAKLAD_CASOVACE / 1000); }
 void plat_cekej_tik() { hl_posun_cas(1); }
 void plat_cekej_snimek() {}
+void plat_cekej_na_vstup(int) {}   // the script's next step is always there
 
 // --- sound --------------------------------------------------------------------------------------------
 

@@ -50,9 +50,14 @@ int plat_cti_klavesu(int* scancode);         // next key from the buffer: its ch
 void plat_vyprazdni_klavesy();               // empties the keyboard buffer
 
 // --- time -------------------------------------------------------------------------------------
+constexpr long long ZAKLAD_CASOVACE = 1193181;   // the timer base: units a second
+
+long long plat_cas();                        // a steady clock in timer units
+void plat_cekej_do(long long cas);           // waits until plat_cas() reaches cas; the timers go on meanwhile
 void plat_rest(int ms);                      // waits ms milliseconds; the timers go on meanwhile
 void plat_cekej_tik();                       // yields until the next timer tick
 void plat_cekej_snimek();                    // end of a screen pass: yields so passes run ~100 times a second
+void plat_cekej_na_vstup(int ms);            // a still screen: waits until input may have come, at most ms
 
 // --- sound --------------------------------------------------------------------------------------
 void plat_hlasitost(int digitalni, int midi);   // both 0..255

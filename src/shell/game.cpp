@@ -1,5 +1,7 @@
 // A round: preparation, the loop of fixed 600 Hz ticks with one drawn frame per pass, and the
-// clean-up; and the game, which runs rounds one after another until an end screen.
+// clean-up; and the game, which runs rounds one after another until an end screen. Passes come at
+// most as often as frames may be drawn: the ticks that fall due meanwhile run in the next pass, as
+// they would on a slower machine.
 #include "shell/game.h"
 
 #include "core/bitmap.h"
@@ -19,6 +21,7 @@
 constexpr int NEJVIC_POZADU = 1000;   // ticks overdue before the round gives up
 
 KOLO* hrane_kolo = nullptr;
+int strop_snimku = NEJVIC_SNIMKU;
 
 static int sirka_v_rozsahu = 0;   // the paddle width the pointer's range was last set for
 
@@ -137,8 +140,25 @@ static void tiky(KOLO* k, BITMAP* scene)
     }
 }
 
+// Between two passes: the next frame falls due a frame's time after the last one was due (at once when
+// the pass ran late), and a pass always has a tick to run.
+static void cekej_na_pruchod(long long* snimek)
+{
+    if (strop_snimku > 0) {
+        *snimek += (ZAKLAD_CASOVACE + strop_snimku - 1) / strop_snimku;
+        long long ted = plat_cas();
+        if (*snimek > ted) {
+            plat_cekej_do(*snimek);
+        } else {
+            *snimek = ted;
+        }
+    }
+    if (speed_counter <= 0) plat_cekej_tik();
+}
+
 static void smycka_kola(KOLO* k, BITMAPY_KOLA* b, const char* autor)
 {
+    long long snimek = plat_cas();
     while (k->status == STAV_HRAJE) {
         plat_vyprazdni_klavesy();
         plat_vstup();
@@ -154,7 +174,7 @@ static void smycka_kola(KOLO* k, BITMAPY_KOLA* b, const char* autor)
         if (k->status != STAV_HRAJE) break;
         if (plat_drzi(KEY_P)) pauza();
         if ((mys_b & 2) || plat_drzi(KEY_ESC)) menu_ve_hre(k, b, autor);
-        if (k->status == STAV_HRAJE && speed_counter <= 0) plat_cekej_tik();
+        if (k->status == STAV_HRAJE) cekej_na_pruchod(&snimek);
     }
 }
 

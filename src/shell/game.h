@@ -4,8 +4,11 @@
 constexpr int ZNOVU_MENU = -1;   // the game ended in an end screen: the top-level menu opens anew
 constexpr int DALSI_KOLO = -2;   // the game goes on with another round
 
+constexpr int NEJVIC_SNIMKU = 120;   // play draws at most so many frames a second
+
 struct KOLO;
 extern KOLO* hrane_kolo;        // the round being played, null between rounds
+extern int strop_snimku;        // the frame cap in force: NEJVIC_SNIMKU, or 0 for a frame after every wait
 
 int game();                      // plays rounds until the game ends; 0 when the player ended the program
 int hraj_kolo();                 // one round from preparation to clean-up; its status code (0: no paddle)

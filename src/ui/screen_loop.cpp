@@ -6,6 +6,10 @@
 #include "ui/screen_frame.h"
 #include "ui/window.h"
 
+// A screen where nothing moved waits for input, but looks again at least this often (its clock, the
+// music).
+constexpr int KLIDNA_PRODLEVA_MS = 100;
+
 void dalsi_klik(int* klik, bool dole)
 {
     if (*klik == KLIK_PUSTIL) *klik = KLIK_NIC;
@@ -39,14 +43,15 @@ void spust_obrazovku(OBRAZOVKA* o, const std::function<void(OBRAZOVKA*)>& reaguj
         dalsi_klik(&o->klik, mys_b & 1);
         reaguj(o);
         if (o->konec) break;
-        bool kreslit = vstup_zmenen(&minuly, *o) || o->zmena || !snimek_plati(snimek);
-        if (kresli && kreslit) {
+        bool kreslit = kresli && (vstup_zmenen(&minuly, *o) || o->zmena || !snimek_plati(snimek));
+        if (kreslit) {
             kresli(snimek.kresba.get());
             if (o->mys) kresli_mys(snimek.kresba.get());
             ukaz_snimek(&snimek);
             o->zmena = false;
         }
         if (o->hudba && !plat_midi_hraje()) re_midi();
+        if (!kreslit && mys_b == 0) plat_cekej_na_vstup(KLIDNA_PRODLEVA_MS);
         plat_cekej_snimek();
     }
 }

@@ -6,6 +6,11 @@
 #include "sound/sound.h"
 #include "world/speed.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 constexpr int OKRAJ_STRANY = 10;   // a side is hit within 10 pixels of the brick's edge
 constexpr int OKRAJ_ROHU = 9;      // a corner zone reaches 9 pixels into the brick
 constexpr int UHEL_Z_ROHU = 20;    // a straight ball leaves a lower corner at this angle
@@ -73,51 +78,130 @@ static bool zasah(KOSTKA* k, const OBJECT* koule, int strana, bool odrazil)
     return true;
 }
 
-// The store runs in ascending cell order, so the bricks' tops never decrease along it: a ball can
-// only touch the run of bricks whose tops lie between a brick's height above it and its bottom. When
-// the store is not in that order, every brick is looked at.
-struct RADA {
-    bool serazena;
-    int vyska;      // the tallest brick
+// Where the bricks stand: the brick in each grid cell. The store runs in ascending cell order and
+// every brick sits in its own cell, so the bricks an object may touch are those of the few cells
+// around it, and walking those cells in order walks the store in order. A store that is not so (only
+// a test builds one) is searched brick by brick. Bricks never move, so the map is kept from call to
+// call while the store holds the same bricks and no brick was made or changed its picture.
+struct MAPA_KOSTEK {
+    bool plati = false;
+    int pocet = -1;
+    KOSTKA** kostky = nullptr;
+    unsigned long long zmeny = 0;
+    std::array<KOSTKA*, POCET_BUNEK> obsah{};     // the store as mapped
+    std::array<int16_t, POCET_BUNEK> bunka{};     // the cell of each brick of obsah
+    std::array<KOSTKA*, POCET_BUNEK> v_bunce{};   // the brick in each cell, null for none
 };
 
-static RADA zjisti_radu(KOSTKA** kostky, int pocet)
+static void zmapuj(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
 {
-    RADA r{true, 0};
+    m->kostky = kostky;
+    m->pocet = pocet;
+    m->zmeny = zmeny_kostek;
+    std::copy(kostky, kostky + pocet, m->obsah.begin());
+    m->v_bunce.fill(nullptr);
+    m->plati = false;
+    int predchozi = -1;
     for (int j = 0; j < pocet; j++) {
-        if (kostky[j]->obrazek->h > r.vyska) r.vyska = kostky[j]->obrazek->h;
-        if (j > 0 && kostky[j]->y < kostky[j - 1]->y) r.serazena = false;
+        KOSTKA* k = kostky[j];
+        int p = k->pozice;
+        if (p <= predchozi || p >= POCET_BUNEK || k->x != x_bunky(p) || k->y != y_bunky(p)) return;
+        if (k->obrazek->w > SIRKA_KOSTKY || k->obrazek->h > VYSKA_KOSTKY) return;
+        m->v_bunce[p] = k;
+        m->bunka[j] = int16_t(p);
+        predchozi = p;
     }
-    return r;
+    m->plati = true;
 }
 
-static int prvni_na_dosah(KOSTKA** kostky, int pocet, const RADA& r, const OBJECT* koule)
+// How many pointers two runs share from their start (compared a block at a time).
+static int shodnych(KOSTKA* const* a, KOSTKA* const* b, int n)
 {
-    if (!r.serazena) return 0;
-    int od = 0, po = pocet;
-    while (od < po) {
-        int m = (od + po) / 2;
-        if (kostky[m]->y + r.vyska < koule->y) {
-            od = m + 1;
-        } else {
-            po = m;
-        }
-    }
-    return od;
+    constexpr int BLOK = 16;
+    int i = 0;
+    while (i + BLOK <= n && std::memcmp(a + i, b + i, BLOK * sizeof(KOSTKA*)) == 0) i += BLOK;
+    while (i < n && a[i] == b[i]) i++;
+    return i;
 }
 
-static bool za_dosahem(const KOSTKA* k, const OBJECT* koule, const RADA& r)
+// After a frame end the store is the mapped one less the bricks removed, in the same order: only the
+// cells of those are emptied. False when the store is not so.
+static bool zmapuj_ubytek(KOSTKA** kostky, int pocet, MAPA_KOSTEK* m)
 {
-    return r.serazena && koule->y + koule->velikost < k->y;
+    if (!m->plati || m->kostky != kostky || m->zmeny != zmeny_kostek || pocet > m->pocet) return false;
+    KOSTKA** obsah = m->obsah.data();
+    int16_t* bunka = m->bunka.data();
+    int i = 0, j = 0;
+    while (i < m->pocet) {
+        int beh = shodnych(kostky + j, obsah + i, std::min(pocet - j, m->pocet - i));
+        std::copy(obsah + i, obsah + i + beh, obsah + j);   // the bricks that stay move up
+        std::copy(bunka + i, bunka + i + beh, bunka + j);
+        i += beh;
+        j += beh;
+        if (i < m->pocet) m->v_bunce[bunka[i++]] = nullptr;   // obsah[i] was removed
+    }
+    m->pocet = j;
+    return j == pocet;
+}
+
+static const MAPA_KOSTEK& mapa(KOSTKA** kostky, int pocet)
+{
+    static MAPA_KOSTEK m;
+    pocet = std::clamp(pocet, 0, POCET_BUNEK);
+    bool stejna = m.kostky == kostky && m.pocet == pocet && m.zmeny == zmeny_kostek
+               && std::equal(kostky, kostky + pocet, m.obsah.begin());
+    if (!stejna && !zmapuj_ubytek(kostky, pocet, &m)) zmapuj(kostky, pocet, &m);
+    return m;
+}
+
+// The columns (or rows) whose brick may reach into [od, po]: a brick is at most one cell wide, so its
+// left edge lies at most a cell before od. The overlap checks add in single precision, so the span is
+// widened by two pixels to cover their rounding. Far off the grid (or not a number) means every one.
+struct USEK {
+    int od, po;
+};
+
+static int podil_dolu(int a, int b) { return a >= 0 ? a / b : -((b - 1 - a) / b); }
+
+template <int ZACATEK, int KROK, int POCET>
+static USEK na_dosah(float od, float po)
+{
+    if (!(od > -1e6f && po < 1e6f)) return {0, POCET - 1};
+    int a = podil_dolu(int(od) - 2 - ZACATEK - KROK, KROK);   // int() may round up a negative by one
+    int b = podil_dolu(int(po) + 2 - ZACATEK, KROK);
+    return {std::max(a, 0), std::min(b, POCET - 1)};
+}
+
+// The bricks that may overlap the box x1..x2, y1..y2, in store order.
+static int kandidati(const MAPA_KOSTEK& m, float x1, float x2, float y1, float y2, KOSTKA** vystup)
+{
+    if (!m.plati) {
+        std::copy(m.kostky, m.kostky + m.pocet, vystup);
+        return m.pocet;
+    }
+    int n = 0;
+    USEK sl = na_dosah<MRIZKA_X, SIRKA_KOSTKY, SLOUPCU>(x1, x2);
+    USEK ra = na_dosah<MRIZKA_Y, VYSKA_KOSTKY, RADKU>(y1, y2);
+    for (int r = ra.od; r <= ra.po; r++)
+        for (int c = sl.od; c <= sl.po; c++)
+            if (KOSTKA* k = m.v_bunce[r * SLOUPCU + c]) vystup[n++] = k;
+    return n;
+}
+
+static int kandidati_koule(const MAPA_KOSTEK& m, const OBJECT* koule, KOSTKA** vystup)
+{
+    int v = koule->velikost;
+    return kandidati(m, koule->x, koule->x + v, koule->y, koule->y + v, vystup);
 }
 
 // Sides: the first brick this ball damages ends the search. *dotek keeps the first side found on a
 // brick the ball bounces off.
-static bool strany(KOSTKA** kostky, int pocet, const RADA& r, OBJECT* koule, int* dotek)
+static bool strany(const MAPA_KOSTEK& m, OBJECT* koule, int* dotek)
 {
-    for (int j = prvni_na_dosah(kostky, pocet, r, koule); j < pocet; j++) {
-        KOSTKA* k = kostky[j];
-        if (za_dosahem(k, koule, r)) break;
+    KOSTKA* kand[POCET_BUNEK];
+    int n = kandidati_koule(m, koule, kand);
+    for (int i = 0; i < n; i++) {
+        KOSTKA* k = kand[i];
         if (k->zasahy <= 0 || !prekryva(k, koule)) continue;
         int strana = strana_kostky(k, koule);
         bool odrazi = odrazi_se(koule, k), odrazil = false;
@@ -132,11 +216,12 @@ static bool strany(KOSTKA** kostky, int pocet, const RADA& r, OBJECT* koule, int
     return false;
 }
 
-static bool rohy(KOSTKA** kostky, int pocet, const RADA& r, OBJECT* koule, int* dotek)
+static bool rohy(const MAPA_KOSTEK& m, OBJECT* koule, int* dotek)
 {
-    for (int j = prvni_na_dosah(kostky, pocet, r, koule); j < pocet; j++) {
-        KOSTKA* k = kostky[j];
-        if (za_dosahem(k, koule, r)) break;
+    KOSTKA* kand[POCET_BUNEK];
+    int n = kandidati_koule(m, koule, kand);
+    for (int i = 0; i < n; i++) {
+        KOSTKA* k = kand[i];
         if (k->zasahy <= 0 || !prekryva(k, koule)) continue;
         int odrazil = 0;
         int roh = odraz_body_k(k, koule, &odrazil);
@@ -148,14 +233,14 @@ static bool rohy(KOSTKA** kostky, int pocet, const RADA& r, OBJECT* koule, int* 
 
 int odraz_od_kostek(KOSTKA** kostky, int pocet, OBJECT** koule, int pocet_kouli)
 {
-    RADA r = zjisti_radu(kostky, pocet);
+    const MAPA_KOSTEK& m = mapa(kostky, pocet);
     int zasazeno = 0;
     for (int i = 0; i < pocet_kouli; i++) {
         OBJECT* b = koule[i];
         if (b->druh == 0) continue;
         int dotek = 0;
-        if (strany(kostky, pocet, r, b, &dotek)) zasazeno = 1;
-        if (rohy(kostky, pocet, r, b, &dotek)) zasazeno = 1;
+        if (strany(m, b, &dotek)) zasazeno = 1;
+        if (rohy(m, b, &dotek)) zasazeno = 1;
         if (dotek == 0) b->posledni_kostka = -1;   // the next contact may bounce again
     }
     return zasazeno;
@@ -221,26 +306,46 @@ int odraz_body_k(KOSTKA* k, OBJECT* koule, int* odrazil)
     return ROH;
 }
 
-// The shot is looked up in the row index: the row above the one its top is in.
+// The shot is looked up in the row index: the row above the one its top is in. Of that range of the
+// store it hits the first brick still standing that it overlaps. On the map the range is that of the
+// cells of its first and its last brick, the store running in cell order.
+static bool zasah_strely(const MAPA_KOSTEK& m, KOSTKA** kostky, OBJECT* s, int prvni, int posledni)
+{
+    KOSTKA* kand[POCET_BUNEK];
+    int n = 0;
+    int od = 0, po = -1;
+    if (m.plati) {
+        n = kandidati(m, s->x, s->x + s->obrazek->w, s->y, s->y + s->obrazek->h, kand);
+        if (prvni <= posledni) od = kostky[prvni]->pozice, po = kostky[posledni]->pozice;
+    } else {
+        for (int p = prvni; p <= posledni; p++) kand[n++] = kostky[p];
+    }
+    for (int i = 0; i < n; i++) {
+        KOSTKA* k = kand[i];
+        if (m.plati && (k->pozice < od || k->pozice > po)) continue;
+        if (k->zasahy <= 0) continue;
+        if (s->x + s->obrazek->w < k->x || k->x + k->obrazek->w <= s->x) continue;
+        if (s->y + s->obrazek->h < k->y || k->y + k->obrazek->h <= s->y) continue;
+        s->druh = 0;
+        if (k->druh != KOSTKA_SEDA) k->zasahy -= 1;
+        zvuk(snd_brick);
+        return true;
+    }
+    return false;
+}
+
 int odraz_str_od_kostek(KOSTKA** kostky, int pocet, OBJECT** strely, int pocet_strel)
 {
+    const MAPA_KOSTEK* m = nullptr;   // looked up when the first shot needs it
     int zasazeno = 0;
     for (int i = 0; i < pocet_strel; i++) {
         OBJECT* s = strely[i];
         int r = int(s->y / VYSKA_KOSTKY) - 1;
-        if (r < 0 || r >= RADKU || nas[NAS_RADKY + 2 * r] == PRAZDNY_RADEK) continue;
-        int posledni = nas[NAS_RADKY + 2 * r + 1];
-        for (int p = nas[NAS_RADKY + 2 * r]; p <= posledni && s->druh > 0; p++) {
-            if (p < 0 || p >= pocet) continue;
-            KOSTKA* k = kostky[p];
-            if (k->zasahy <= 0) continue;
-            if (s->x + s->obrazek->w < k->x || k->x + k->obrazek->w <= s->x) continue;
-            if (s->y + s->obrazek->h < k->y || k->y + k->obrazek->h <= s->y) continue;
-            s->druh = 0;
-            if (k->druh != KOSTKA_SEDA) k->zasahy -= 1;
-            zasazeno = 1;
-            zvuk(snd_brick);
-        }
+        if (s->druh <= 0 || r < 0 || r >= RADKU || nas[NAS_RADKY + 2 * r] == PRAZDNY_RADEK) continue;
+        if (!m) m = &mapa(kostky, pocet);
+        int prvni = std::max(nas[NAS_RADKY + 2 * r], 0);
+        int posledni = std::min(nas[NAS_RADKY + 2 * r + 1], pocet - 1);
+        if (zasah_strely(*m, kostky, s, prvni, posledni)) zasazeno = 1;
     }
     return zasazeno;
 }

@@ -13,6 +13,7 @@ int odstran_sede(KOSTKA** kostky, int pocet, KOSTKA** premenene)
         k->druh = KOSTKA_DVA_ZASAHY;
         k->zasahy = 2;
         k->obrazek = obr(res_kostka(KOSTKA_DVA_ZASAHY));
+        zmeny_kostek++;
         premenene[n++] = k;
     }
     return n;

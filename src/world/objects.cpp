@@ -9,6 +9,7 @@
 int nas[POCET_NAS];
 KOSTKA* kostka[POCET_BUNEK];
 int POCET_KOSTEK = 0;
+unsigned long long zmeny_kostek = 0;
 
 float hlavni_krok = 0.35f;
 float mini_krok = 0.35f;
@@ -45,6 +46,7 @@ KOSTKA* nova_kostka(int x, int y, int druh, int zasahy, int pozice)
     KOSTKA* k = new (std::nothrow) KOSTKA;
     if (!k) return nullptr;
     *k = KOSTKA{x, y, druh, 0, zasahy, pozice, obr(res_kostka(druh))};
+    zmeny_kostek++;
     return k;
 }
 

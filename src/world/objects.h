@@ -66,6 +66,9 @@ struct KOSTKA {
 extern int nas[POCET_NAS];              // shared game state of the round
 extern KOSTKA* kostka[POCET_BUNEK];     // live bricks, ascending pozice, no holes
 extern int POCET_KOSTEK;
+// Counts every brick made and every brick whose picture changed: a search that keeps a map of where
+// the bricks stand makes it anew when this moves.
+extern unsigned long long zmeny_kostek;
 
 // The step length: the speed in pixels per tick that a ball gets at its next paddle bounce, and the
 // limits of the speed bonuses.
