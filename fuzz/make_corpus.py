@@ -14,6 +14,8 @@ import tempfile
 
 KOREN = pathlib.Path(__file__).resolve().parent
 PROJEKT = KOREN.parent
+sys.path.insert(0, str(PROJEKT / "tools" / "midigen"))
+from midigen import varlen  # noqa: E402  (the music generator's variable-length numbers)
 CORPUS = KOREN / "corpus"
 
 
@@ -97,17 +99,8 @@ def datafile():
     return {"small": b"slh." + telo, "cut": (b"slh." + telo)[:60]}
 
 
-def vlq(n):
-    out = [n & 0x7F]
-    n >>= 7
-    while n:
-        out.append(0x80 | (n & 0x7F))
-        n >>= 7
-    return bytes(reversed(out))
-
-
 def stopa(udalosti):
-    data = b"".join(vlq(t) + u for t, u in udalosti) + b"\x00\xff\x2f\x00"
+    data = b"".join(varlen(t) + u for t, u in udalosti) + b"\x00\xff\x2f\x00"
     return b"MTrk" + struct.pack(">I", len(data)) + data
 
 
