@@ -96,9 +96,7 @@ def write(text):
 class Notation(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        rc, data = write(PIECE)
-        assert rc == 0
-        cls.fmt, cls.q, cls.tempo, cls.events = read_smf(data)
+        cls.fmt, cls.q, cls.tempo, cls.events = read_smf(write(PIECE)[1])
 
     def test_melody_comes_out_note_for_note_with_its_instrument(self):
         self.assertEqual((self.fmt, self.tempo), (1, 500000))

@@ -21,13 +21,9 @@ class Instalace:
 
     def otisk(self):
         """Every path of the installation with its kind, size, mode, time and link target."""
-        vysledek = {}
-        for adresar, slozky, soubory in os.walk(self.koren):
-            for jmeno in slozky + soubory:
-                p = os.path.join(adresar, jmeno)
-                s = os.lstat(p)
-                vysledek[p] = (s.st_mode, s.st_size, s.st_mtime_ns, os.readlink(p) if os.path.islink(p) else None)
-        return vysledek
+        cesty = [os.path.join(a, j) for a, slozky, soubory in os.walk(self.koren) for j in slozky + soubory]
+        return {p: (os.lstat(p).st_mode, os.lstat(p).st_size, os.lstat(p).st_mtime_ns,
+                    os.readlink(p) if os.path.islink(p) else None) for p in cesty}
 
     def konec(self):
         shutil.rmtree(self.koren, ignore_errors=True)

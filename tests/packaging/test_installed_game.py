@@ -28,10 +28,6 @@ def spust_a_skonci(instalace):
         hra.konec()
 
 
-def soubory_pojmenovane(koren, jmeno):
-    return [os.path.join(a, jmeno) for a, _, s in os.walk(koren) if jmeno in s]
-
-
 instalace = Instalace(sys.argv[1])
 domov = tempfile.mkdtemp(prefix="odraz-home-")
 os.environ["HOME"] = domov
@@ -49,7 +45,8 @@ try:
              slozka + " differs from what was shipped")
     over(os.path.realpath(os.path.join(hra_dir, "odraz.dat")) == os.path.realpath(os.path.join(dodane, "odraz.dat")),
          "odraz.dat is not linked to the installed copy")
-    over(soubory_pojmenovane(domov, "setdat.ddt") == [os.path.join(hra_dir, "setdat.ddt")],
+    nastaveni = [os.path.join(a, "setdat.ddt") for a, _, s in os.walk(domov) if "setdat.ddt" in s]
+    over(nastaveni == [os.path.join(hra_dir, "setdat.ddt")],
          "settings were not written in the game directory alone")
     over(os.path.getsize(os.path.join(hra_dir, "setdat.ddt")) == 29, "setdat.ddt is not 29 bytes")
 

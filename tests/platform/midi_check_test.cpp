@@ -52,12 +52,10 @@ TEST(MidiCheck, DamagedTracksAreRefused)
     EXPECT_FALSE(v_poradku(kus(std::string("\0\xf1\x00", 3))));              // a system message
     EXPECT_FALSE(v_poradku(kus(std::string("\x81\x00\xc0\x05", 4))));        // a first wait of two bytes
     EXPECT_FALSE(v_poradku(kus(std::string("\0\xc0\x05\xff\xff\xff\x7f\xc0\x05", 9))));   // a wait too long to time
-    std::string dlouha = kus(noty);
+    std::string dlouha = kus(noty), bez_deleni = kus(noty);
     dlouha[21] = '\x7f';                                                       // a track longer than the file
-    EXPECT_FALSE(v_poradku(dlouha));
-    std::string bez_deleni = kus(noty);
     bez_deleni[12] = bez_deleni[13] = 0;
-    EXPECT_FALSE(v_poradku(bez_deleni));
+    EXPECT_FALSE(v_poradku(dlouha) || v_poradku(bez_deleni));
 }
 
 class DamagedPiece : public Obrazovka {};

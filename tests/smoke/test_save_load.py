@@ -10,13 +10,6 @@ from xharness import BARVA_1, BARVA_3, Hra, over
 ZAZNAM = 1821
 
 
-def uroven(adresar):
-    """Level 1: eight full rows at the top, so that the first ball surely breaks a brick."""
-    bunky = [1 + (i // 20 + i % 20) % 7 if i < 160 else 0 for i in range(440)]
-    with open(os.path.join(adresar, "Level", "level_001.lvl"), "wb") as f:
-        f.write(struct.pack("<440i", *bunky) + b"Smoke".ljust(13, b"\0"))
-
-
 def menu_ve_hre(hra):
     hra.klavesa("Escape")
     time.sleep(0.4)
@@ -27,25 +20,18 @@ def polozka(hra, i):
     time.sleep(0.3)
 
 
-def znovu(hra):
-    """The same working directory, a fresh X server and a fresh start of the game."""
-    hra.xvfb.kill()
-    hra.xvfb.wait()
-    hra.start()
-
-
 def cihly_na_obrazovce(snimek):
     """Cells 0..199 as the playfield shows them: True where a brick stands."""
-    stoji = []
-    for b in range(200):
-        x, y = 10 + 39 * (b % 20), 10 + 20 * (b // 20)
-        stoji.append(snimek.pocet_barvy(x + 8, y + 5, x + 31, y + 15, (0, 0, 0), 4) < 40)
-    return stoji
+    return [snimek.pocet_barvy(18 + 39 * (b % 20), 15 + 20 * (b // 20), 41 + 39 * (b % 20), 25 + 20 * (b // 20),
+                               (0, 0, 0), 4) < 40 for b in range(200)]
 
 
 hra = Hra(sys.argv[1], s_urovnemi=False)
 try:
-    uroven(hra.adresar)
+    # Level 1: eight full rows at the top, so that the first ball surely breaks a brick.
+    bunky = [1 + (i // 20 + i % 20) % 7 if i < 160 else 0 for i in range(440)]
+    with open(os.path.join(hra.adresar, "Level", "level_001.lvl"), "wb") as f:
+        f.write(struct.pack("<440i", *bunky) + b"Smoke".ljust(13, b"\0"))
     hra.start()
     polozka(hra, 0)                          # "Nová hra"
     time.sleep(3.2)
@@ -62,7 +48,7 @@ try:
     over(ulozit, "'Uložit hru' never became available")
     polozka(hra, 5)
     hra.klik(400, 170)                       # the row labelled 4
-    for k in ("s", "m", "o", "k", "e"):
+    for k in "smoke":
         hra.klavesa(k)
     hra.klavesa("Return")
     hra.klik(240, 560)                       # OK
@@ -80,7 +66,9 @@ try:
     for k in (0, 1, 2, 4, 19):
         over(data[k * ZAZNAM + 1808:(k + 1) * ZAZNAM] == b"- - - - - -\0\0", "slot %d is not empty" % k)
 
-    znovu(hra)
+    hra.xvfb.kill()                          # the same directory, a fresh X server and a fresh start
+    hra.xvfb.wait()
+    hra.start()
     polozka(hra, 6)                          # "Načíst hru"
     hra.klik(400, 170)
     hra.klik(240, 560)

@@ -1,5 +1,6 @@
 """Runs the real game binary under a private Xvfb, drives it with xdotool and looks at the screen."""
 import os
+import pathlib
 import shutil
 import struct
 import subprocess
@@ -23,20 +24,14 @@ class Obraz:
         p = int.from_bytes(self.data[o:o + self.bajtu], "big" if self.poradi else "little")
         return tuple(((p & self.masky[k]) >> self.posuny[k]) & 0xff for k in range(3))
 
-    def pocet_barvy(self, x1, y1, x2, y2, barva, tolerance=10):
-        n = 0
-        for y in range(y1, y2):
-            for x in range(x1, x2):
-                p = self.pixel(x, y)
-                if all(abs(p[k] - barva[k]) <= tolerance for k in range(3)):
-                    n += 1
-        return n
-
-    def ruznych_barev(self, x1, y1, x2, y2):
-        return len({self.pixel(x, y) for y in range(y1, y2) for x in range(x1, x2)})
-
     def vyrez(self, x1, y1, x2, y2):
         return [self.pixel(x, y) for y in range(y1, y2) for x in range(x1, x2)]
+
+    def pocet_barvy(self, x1, y1, x2, y2, barva, tolerance=10):
+        return sum(all(abs(p[k] - barva[k]) <= tolerance for k in range(3)) for p in self.vyrez(x1, y1, x2, y2))
+
+    def ruznych_barev(self, x1, y1, x2, y2):
+        return len(set(self.vyrez(x1, y1, x2, y2)))
 
 
 class Hra:
@@ -45,16 +40,15 @@ class Hra:
     def __init__(self, run_dir, s_urovnemi=True):
         self.run_dir = os.path.abspath(run_dir)
         self.adresar = tempfile.mkdtemp(prefix="odraz-smoke-")
-        os.symlink(os.path.join(self.run_dir, "odraz.dat"), os.path.join(self.adresar, "odraz.dat"))
-        os.symlink(os.path.join(self.run_dir, "Midi"), os.path.join(self.adresar, "Midi"))
-        if s_urovnemi:
-            os.symlink(os.path.join(self.run_dir, "Level"), os.path.join(self.adresar, "Level"))
-        else:
+        for co in ("odraz.dat", "Midi", "Level") if s_urovnemi else ("odraz.dat", "Midi"):
+            os.symlink(os.path.join(self.run_dir, co), os.path.join(self.adresar, co))
+        if not s_urovnemi:
             os.mkdir(os.path.join(self.adresar, "Level"))
         self.xvfb = None
         self.hra = None
 
-    def start(self, cekat=2.0):
+    def start(self, cekat=2.0, prostredi=None):
+        """Starts Xvfb and the game in `prostredi` (this environment by default); its stderr is kept."""
         r, w = os.pipe()
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(w), "-screen", "0", "800x600x24", "-nolisten", "tcp"],
                                      pass_fds=(w,), stderr=subprocess.DEVNULL)
@@ -66,9 +60,10 @@ class Hra:
                 raise RuntimeError("Xvfb did not start")
             cislo += kus
         os.close(r)
-        self.env = dict(os.environ, DISPLAY=":" + cislo.decode().strip())
+        self.env = dict(os.environ if prostredi is None else prostredi, DISPLAY=":" + cislo.decode().strip())
+        self.chyby = tempfile.TemporaryFile()
         self.hra = subprocess.Popen([os.path.join(self.run_dir, "odraz")], cwd=self.adresar, env=self.env,
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                    stdout=subprocess.DEVNULL, stderr=self.chyby)
         time.sleep(cekat)
         if self.hra.poll() is not None:
             raise RuntimeError("the game ended at start-up with code %d" % self.hra.returncode)
@@ -80,25 +75,22 @@ class Hra:
         self.xdotool("mousemove", x, y)
         time.sleep(0.05)
 
+    def stisk(self, dolu, nahoru, co):
+        self.xdotool(dolu, co)
+        time.sleep(0.12)
+        self.xdotool(nahoru, co)
+        time.sleep(0.15)
+
     def klik(self, x, y, tlacitko=1):
         self.mys(x, y)
-        self.xdotool("mousedown", tlacitko)
-        time.sleep(0.12)
-        self.xdotool("mouseup", tlacitko)
-        time.sleep(0.15)
+        self.stisk("mousedown", "mouseup", tlacitko)
 
     def klavesa(self, jmeno):
-        self.xdotool("keydown", jmeno)
-        time.sleep(0.12)
-        self.xdotool("keyup", jmeno)
-        time.sleep(0.15)
+        self.stisk("keydown", "keyup", jmeno)
 
-    def snimek(self, ulozit=None):
-        """The root window as RGB, read straight from xwd's dump (saved as PNG too when asked)."""
-        xwd = subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True, capture_output=True).stdout
-        if ulozit:
-            subprocess.run(["convert", "xwd:-", ulozit], input=xwd, check=True)
-        return Obraz(xwd)
+    def snimek(self):
+        """The root window as RGB, read straight from xwd's dump."""
+        return Obraz(subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True, capture_output=True).stdout)
 
     def cekej_na_konec(self, limit=10.0):
         try:
@@ -107,17 +99,15 @@ class Hra:
             return None
 
     def soubor(self, jmeno):
-        cesta = os.path.join(self.adresar, jmeno)
-        if not os.path.exists(cesta):
-            return None
-        with open(cesta, "rb") as f:
-            return f.read()
+        cesta = pathlib.Path(self.adresar, jmeno)
+        return cesta.read_bytes() if cesta.exists() else None
 
     def konec(self):
         for p in (self.hra, self.xvfb):
             if p and p.poll() is None:
                 p.kill()
                 p.wait()
+        os.chmod(self.adresar, 0o700)   # a test may have write-protected it
         shutil.rmtree(self.adresar, ignore_errors=True)
 
 

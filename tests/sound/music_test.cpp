@@ -4,37 +4,33 @@
 #include "sound/sound.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 class MusicSuccession : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        spust_headless(nullptr);
-        pocet_midi = 3;
-        jake_midi = 1;
-    }
+    void SetUp() override { spust_headless(nullptr); }
     void TearDown() override
     {
         pocet_midi = 0;
         ukonci_headless();
     }
-    // Lets each piece end and asks for the next, as every screen loop does.
-    static std::vector<int> poradi(int volba, int kolik)
-    {
-        nastav_midi = volba;
-        std::vector<int> kusy;
-        for (int i = 0; i < kolik; i++) {
-            re_midi();
-            kusy.push_back(hl_zaznam.back().a);
-            hl_midi_dohralo();
-        }
-        return kusy;
-    }
 };
 
 TEST_F(MusicSuccession, AllInTurnFromTheSecondPieceAFixedChoiceRepeatsAndZeroStops)
 {
+    pocet_midi = 3;
+    jake_midi = 1;
+    // Lets each piece end and asks for the next, as every screen loop does.
+    auto poradi = [](int volba, int kolik) {
+        nastav_midi = volba;
+        std::vector<int> kusy;
+        for (int i = 0; i < kolik; i++, hl_midi_dohralo()) {
+            re_midi();
+            kusy.push_back(hl_zaznam.back().a);
+        }
+        return kusy;
+    };
     EXPECT_EQ(poradi(10, 4), (std::vector<int>{2, 3, 1, 2}));
     EXPECT_EQ(poradi(2, 2), (std::vector<int>{2, 2}));
     EXPECT_EQ(poradi(10, 2), (std::vector<int>{3, 1}));   // switched back: goes on after the last piece played
@@ -64,8 +60,6 @@ TEST_F(MusicSuccession, ChoiceIsFittedToThePiecesFoundAndVolumesAreClamped)
     volume_zvuk = -2;
     volume_hudba = 300;
     pouzij_hlasitost();
-    ASSERT_EQ(hl_zaznam.back().druh, HL_HLASITOST);
-    EXPECT_EQ(hl_zaznam.back().a, 0);
-    EXPECT_EQ(hl_zaznam.back().b, 255);
+    EXPECT_EQ(std::tuple(hl_zaznam.back().druh, hl_zaznam.back().a, hl_zaznam.back().b), std::tuple(HL_HLASITOST, 0, 255));
     EXPECT_EQ(volume_zvuk, -2);   // the panel keeps its own value
 }

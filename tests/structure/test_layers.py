@@ -23,31 +23,18 @@ ZARIZENI = re.compile(r"\bscreen\b|\b(install_(keyboard|mouse|timer|sound|int_ex
 VLOZENI = re.compile(r'^\s*#\s*include\s*"([a-z_]+)/')
 
 
-def kod_bez_komentaru(radek):
-    return radek.split("//", 1)[0]
-
-
-def zkontroluj(src):
-    chyby = []
-    for soubor in sorted(src.rglob("*")):
-        if soubor.suffix not in (".cpp", ".h") or not soubor.is_file():
-            continue
-        slozka = soubor.relative_to(src).parts[0]
-        if slozka not in SMI:
-            chyby.append(f"{soubor}: folder '{slozka}' has no place among the floors")
-            continue
-        for cislo, radek in enumerate(soubor.read_text(encoding="utf-8").splitlines(), 1):
-            m = VLOZENI.match(radek)
-            if m and m.group(1) != slozka and m.group(1) not in SMI[slozka]:
-                chyby.append(f"{soubor}:{cislo}: {slozka} includes {m.group(1)}")
-            if slozka != "platform" and ZARIZENI.search(kod_bez_komentaru(radek)):
-                chyby.append(f"{soubor}:{cislo}: the display or a device outside src/platform")
-    return chyby
-
-
-if __name__ == "__main__":
-    src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parents[2] / "src")
-    chyby = zkontroluj(src)
-    for c in chyby:
-        print(c)
-    sys.exit(1 if chyby else 0)
+src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parents[2] / "src")
+chyby = []
+for soubor in sorted(p for p in src.rglob("*") if p.suffix in (".cpp", ".h") and p.is_file()):
+    slozka = soubor.relative_to(src).parts[0]
+    if slozka not in SMI:
+        chyby.append(f"{soubor}: folder '{slozka}' has no place among the floors")
+        continue
+    for cislo, radek in enumerate(soubor.read_text(encoding="utf-8").splitlines(), 1):
+        m = VLOZENI.match(radek)
+        if m and m.group(1) != slozka and m.group(1) not in SMI[slozka]:
+            chyby.append(f"{soubor}:{cislo}: {slozka} includes {m.group(1)}")
+        if slozka != "platform" and ZARIZENI.search(radek.split("//", 1)[0]):
+            chyby.append(f"{soubor}:{cislo}: the display or a device outside src/platform")
+print("\n".join(chyby) or "1 passed, 0 failed")
+sys.exit(1 if chyby else 0)

@@ -18,86 +18,67 @@ static int zpusob(const char* jaky)
     return s && strcmp(s, jaky) == 0;
 }
 
-static int do_souboru(FILE* f) { return f && fileno(f) > 2; }
+static int plny(FILE* f) { return zpusob("plny") && f && fileno(f) > 2; }
 
-static int pro_zapis(const char* rezim) { return rezim && (strchr(rezim, 'w') || strchr(rezim, 'a') || strchr(rezim, '+')); }
+/* Sets errno and answers true when the call is to fail. */
+static int selze(int ano, int chyba)
+{
+    if (ano) errno = chyba;
+    return ano;
+}
 
 #define SKUTECNA(typ, jmeno, ...) \
     static typ (*skutecna)(__VA_ARGS__) = 0; \
     if (!skutecna) skutecna = (typ (*)(__VA_ARGS__))dlsym(RTLD_NEXT, jmeno)
 
+static int pro_zapis(const char* r) { return zpusob("jen_cteni") && r && strpbrk(r, "wa+"); }
+
 FILE* fopen(const char* cesta, const char* rezim)
 {
     SKUTECNA(FILE*, "fopen", const char*, const char*);
-    if (zpusob("jen_cteni") && pro_zapis(rezim)) {
-        errno = EROFS;
-        return NULL;
-    }
-    return skutecna(cesta, rezim);
+    return selze(pro_zapis(rezim), EROFS) ? NULL : skutecna(cesta, rezim);
 }
 
 FILE* fopen64(const char* cesta, const char* rezim)
 {
     SKUTECNA(FILE*, "fopen64", const char*, const char*);
-    if (zpusob("jen_cteni") && pro_zapis(rezim)) {
-        errno = EROFS;
-        return NULL;
-    }
-    return skutecna(cesta, rezim);
+    return selze(pro_zapis(rezim), EROFS) ? NULL : skutecna(cesta, rezim);
 }
 
 size_t fwrite(const void* p, size_t velikost, size_t pocet, FILE* f)
 {
     SKUTECNA(size_t, "fwrite", const void*, size_t, size_t, FILE*);
-    if (zpusob("plny") && do_souboru(f)) {
-        size_t pul = pocet / 2;
-        if (pul) skutecna(p, velikost, pul, f);
-        fflush(f);
-        errno = ENOSPC;
-        return pul;
-    }
-    return skutecna(p, velikost, pocet, f);
+    if (!plny(f)) return skutecna(p, velikost, pocet, f);
+    if (pocet / 2) skutecna(p, velikost, pocet / 2, f);
+    fflush(f);
+    errno = ENOSPC;
+    return pocet / 2;
 }
 
 int fflush(FILE* f)
 {
     SKUTECNA(int, "fflush", FILE*);
     int r = skutecna(f);
-    if (zpusob("plny") && do_souboru(f)) {
-        errno = ENOSPC;
-        return EOF;
-    }
-    return r;
+    return selze(plny(f), ENOSPC) ? EOF : r;
 }
 
 int fclose(FILE* f)
 {
     SKUTECNA(int, "fclose", FILE*);
-    int plny = zpusob("plny") && do_souboru(f);
-    int r = skutecna(f);
-    if (plny) {
-        errno = ENOSPC;
-        return EOF;
-    }
-    return r;
+    int byl_plny = plny(f), r = skutecna(f);
+    return selze(byl_plny, ENOSPC) ? EOF : r;
 }
 
 int fsync(int fd)
 {
     SKUTECNA(int, "fsync", int);
-    if (zpusob("fsync") || zpusob("plny")) {
-        errno = zpusob("plny") ? ENOSPC : EIO;
-        return -1;
-    }
+    if (selze(zpusob("plny"), ENOSPC) || selze(zpusob("fsync"), EIO)) return -1;
     return skutecna(fd);
 }
 
 int rename(const char* stara, const char* nova)
 {
     SKUTECNA(int, "rename", const char*, const char*);
-    if (zpusob("rename") || zpusob("jen_cteni")) {
-        errno = zpusob("rename") ? EIO : EROFS;
-        return -1;
-    }
+    if (selze(zpusob("jen_cteni"), EROFS) || selze(zpusob("rename"), EIO)) return -1;
     return skutecna(stara, nova);
 }

@@ -74,45 +74,15 @@ void v_kole(SEZENI* s, const KOLO* k)
     hl_mys(v.mys_x, -1, v.tlacitko ? 1 : 0);
 }
 
-// Help, its gallery and back, then OK.
-void napoveda(SEZENI* s)
-{
-    if (vidi("nápověda", 555, 610)) {
-        klik(610, 562);
-    } else {
-        klik(s->napoveda++ == 0 ? 610 : 710, 562);
-    }
-}
-
-// A stroke of bricks in row 4, OK, the save dialog's OK, then the notice's OK.
+// The editor: a stroke of bricks in row 4, OK, the save dialog's OK, then the notice's OK.
 void editor(SEZENI* s)
 {
     if (vidi("CO CHCETE DĚLAT", 117) || vidi("NOVÁ ÚROVEŇ", 117)) {
         klik(vidi("NOVÁ ÚROVEŇ", 117) ? 400 : 280, 309);
-        return;
+    } else if (s->editor++ == 0) {
+        for (int x : {100, 200, 300}) hl_pridej({.x = x, .y = 100, .b = x < 300, .pruchodu = 3});
+        klik(620, 562);
     }
-    if (s->editor++ > 0) return;
-    hl_pridej({.x = 100, .y = 100, .b = 1, .pruchodu = 3});
-    hl_pridej({.x = 200, .y = 100, .b = 1, .pruchodu = 3});
-    hl_pridej({.x = 300, .y = 100, .b = 0, .pruchodu = 3});
-    klik(620, 562);
-}
-
-// The first row, named, then OK.
-void uloz(SEZENI* s)
-{
-    int krok = s->ulozeni++;
-    if (krok == 0) klik(400, 104);
-    if (krok == 1)
-        for (char c : std::string("Val\r")) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
-    if (krok == 2) klik(240, 562);
-}
-
-// The first row, then OK.
-void nacti(SEZENI* s)
-{
-    if (s->nacteni++ == 0) klik(400, 104);
-    else klik(240, 562);
 }
 
 void z_menu(SEZENI* s)
@@ -132,8 +102,7 @@ void odpovez(SEZENI* s, long long pruchod)
     s->akce_v = pruchod;
     hl_drz(KEY_ESC, false);
     if (vidi("Zadejte své jméno", 268)) {
-        if (!s->jmeno) for (char c : std::string("Val")) hl_stisk(KEY_A, c);
-        if (!s->jmeno) hl_stisk(KEY_ENTER, 13);
+        if (!s->jmeno) for (char c : std::string("Val\r")) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
         s->jmen += !s->jmeno;
         s->jmeno = true;
     } else if (vidi("N E J L E P Š Í   H R Y", 47)) {
@@ -142,12 +111,18 @@ void odpovez(SEZENI* s, long long pruchod)
     } else if (vidi("GRATULUJI VÍTĚZÍTE", 147) || vidi("KONEC ZKOUŠKY ÚROVNĚ", 147)) {
         s->zkousek += vidi("KONEC ZKOUŠKY ÚROVNĚ", 147);
         hl_stisk(KEY_SPACE, ' ');
-    } else if (vidi("U L O Ž I T   H R U", 47)) {
-        uloz(s);
-    } else if (vidi("N A Č Í S T   H R U", 47)) {
-        nacti(s);
-    } else if (vidi("úrovně", 555, 610) || vidi("nápověda", 555, 610)) {
-        napoveda(s);
+    } else if (vidi("U L O Ž I T   H R U", 47)) {   // the first row, named, then OK
+        int krok = s->ulozeni++;
+        if (krok == 0) klik(400, 104);
+        if (krok == 1) for (char c : std::string("Val\r")) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
+        if (krok == 2) klik(240, 562);
+    } else if (vidi("N A Č Í S T   H R U", 47)) {   // the first row, then OK
+        bool prvni = s->nacteni++ == 0;
+        klik(prvni ? 400 : 240, prvni ? 104 : 562);
+    } else if (vidi("nápověda", 555, 610)) {          // the gallery's help button, back to help
+        klik(610, 562);
+    } else if (vidi("úrovně", 555, 610)) {            // help: first its gallery, then OK
+        klik(s->napoveda++ == 0 ? 610 : 710, 562);
     } else if (vidi("Jméno autora", 527, 105)) {
         editor(s);
     } else if (vidi_menu() && hrane_kolo && s->ve_hre < PLAN_VE_HRE.size()) {
