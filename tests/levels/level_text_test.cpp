@@ -44,7 +44,8 @@ TEST(LevelText, ReadsRowsCommentsAndAuthor)
     EXPECT_EQ(ocekavane, std::vector<int>(u.bunky, u.bunky + POCET_BUNEK));
     const std::pair<const char*, const char*> autori[] = {
         {"author:\n", ""}, {"author:  Ann Lee  \n", " Ann Lee  "}, {"author: Twelve chars\n", "Twelve chars"}};
-    for (auto [radek, jmeno] : autori) EXPECT_TRUE(precti(text_s({}, radek), &u) && std::string(u.autor) == jmeno) << radek;
+    for (auto [radek, jmeno] : autori)
+        EXPECT_TRUE(precti(text_s({}, radek), &u) && u.autor == std::string(jmeno)) << radek;
 }
 
 TEST(LevelText, MistakesAreReportedAtTheirLineAndColumn)

@@ -94,7 +94,7 @@ TEST_F(LevelLoader, BonusesAreDrawnAnewAtEveryLoadWithTheirChances)
             if (k.druh < KOSTKA_DVA_ZASAHY) pocty[k.bonus]++, losu++;
         }
     }
-    const std::pair<int, double> SANCE[] = {{2, 1.0 / 120}, {1, 1.0 / 1200}, {16, 1.0 / 4800}, {3, 3.0 / 120 + 1.0 / 2400}};
+    const std::pair<int, double> SANCE[] = {{2, 1 / 120.}, {1, 1 / 1200.}, {16, 1 / 4800.}, {3, 3 / 120. + 1 / 2400.}};
     for (auto [b, p] : SANCE) EXPECT_NEAR(losu * p, pocty[b], 5 * std::sqrt(losu * p) + 1) << "bonus " << b;
 }
 

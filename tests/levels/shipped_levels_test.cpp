@@ -65,7 +65,7 @@ TEST_P(ShippedLevel, FileIsMadeFromItsTextAndNothingIsWalledIn)
     std::string text = precti_bajty(cesta_textu(n).c_str());
     UROVEN u;
     CHYBA_TEXTU ch;
-    ASSERT_TRUE(uroven_z_textu(text.data(), text.size(), &u, &ch)) << cesta_textu(n) << ":" << ch.radek << ": " << ch.zprava;
+    ASSERT_TRUE(uroven_z_textu(text.data(), text.size(), &u, &ch)) << "line " << ch.radek << ": " << ch.zprava;
     EXPECT_EQ(0u, text.find("# Level " + std::to_string(n) + ": ")) << "the text needs its title";
     unsigned char b[VELIKOST_UROVNE];
     uroven_do_bajtu(u, b);

@@ -63,9 +63,9 @@ std::string co_ukazuje(BITMAP* s)
                 return "gallery:" + std::to_string(n);
         return "gallery:?";
     }
-    int bajtu = (bitmap_color_depth(s) + 7) / 8, j = 0;   // compared row by row: the frames are many
+    int bajtu = (bitmap_color_depth(s) + 7) / 8, w = SIRKA_STRANKY * bajtu, j = 0;   // row by row: the frames are many
     for (int p = 0; p <= NEJDAL_STRANKY; p += 5, j = 0) {
-        while (j < VYSKA_VYREZU && !std::memcmp(screen->line[80 + j] + 80 * bajtu, s->line[p + j], SIRKA_STRANKY * bajtu)) j++;
+        while (j < VYSKA_VYREZU && !std::memcmp(screen->line[80 + j] + 80 * bajtu, s->line[p + j], w)) j++;
         if (j == VYSKA_VYREZU) return "help:" + std::to_string(p);
     }
     return "help:?";
@@ -90,7 +90,8 @@ TEST_F(Help, CapsuleTableAndVersionSitBelowTheText)
         EXPECT_TRUE(text_je_videt(s.get(), jazyky[j].bonus_1, 70, y + 6, BARVA_1, VLEVO)) << j;
         EXPECT_TRUE(text_je_videt(s.get(), jazyky[j].bonus_16, 520, y + 96, BARVA_1, VLEVO)) << j;
         EXPECT_TRUE(oblasti_shodne(s.get(), 320, y + 60, kapsle.get(), 0, 0, 40, 30)) << j;
-        EXPECT_TRUE(text_je_videt(s.get(), (jazyky[j].verze + std::string(ODRAZ_VERZE)).c_str(), 320, y + 130, BARVA_1));
+        std::string verze = jazyky[j].verze + std::string(ODRAZ_VERZE);
+        EXPECT_TRUE(text_je_videt(s.get(), verze.c_str(), 320, y + 130, BARVA_1)) << j;
     }
 }
 

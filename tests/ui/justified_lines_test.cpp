@@ -21,7 +21,8 @@ struct PLATNO {
     BITMAPA b, pod;
     PLATNO(int w, int h, int panel_x, int panel_y) : b(nova_bitmapa(w, h)), pod(nova_bitmapa(w, h))
     {
-        for (BITMAP* c : {b.get(), pod.get()}) clear_to_color(c, 0), blit(obr(bmp_dialog_panel), c, 0, 0, panel_x, panel_y, 390, 220);
+        for (BITMAP* c : {b.get(), pod.get()})
+            clear_to_color(c, 0), blit(obr(bmp_dialog_panel), c, 0, 0, panel_x, panel_y, 390, 220);
     }
 };
 
@@ -73,9 +74,10 @@ TEST_F(JustifiedLines, MenuConfirmationForEveryAction)
             for (int r = 0; r < 4 && radky[jazyk - 1][r]; r++) {
                 std::string t = radky[jazyk - 1][r];
                 if (size_t i = t.find("%s"); i != std::string::npos) t.replace(i, 2, a.nazev[jazyk - 1]);
-                vypis_zarovnane(vzor.b.get(), t.c_str(), 230, 570, 190 + 20 * r, BARVA_1);
-                EXPECT_TRUE(oblasti_shodne(p.b.get(), 205, 190 + 20 * r, vzor.b.get(), 205, 190 + 20 * r, 390, 18)) << t;
-                over_radek(p, 190 + 20 * r, t, 595);
+                int y = 190 + 20 * r;
+                vypis_zarovnane(vzor.b.get(), t.c_str(), 230, 570, y, BARVA_1);
+                EXPECT_TRUE(oblasti_shodne(p.b.get(), 205, y, vzor.b.get(), 205, y, 390, 18)) << t;
+                over_radek(p, y, t, 595);
             }
         }
 }

@@ -111,7 +111,9 @@ TEST_F(Menu, HeldVolumeArrowsStepByFiveBetweenTheEnds)
     volume_hudba = 200;
     volume_zvuk = 3;
     bool nula = false;
-    hl_pri_vstupu([&](long long) { nula = nula || (volume_zvuk < 0 && text_je_videt(screen, "0%", 670, 501, BARVA_1)); });
+    hl_pri_vstupu([&](long long) {
+        nula = nula || (volume_zvuk < 0 && text_je_videt(screen, "0%", 670, 501, BARVA_1));
+    });
     drz(205, 505, 6 * 15);
     drz(55, 510, 6 * 55);
     drz(595, 510, 1);
