@@ -27,18 +27,14 @@ int x_sloupce(int c) { return 30 + 39 * c; }   // the middle of a cell
 int y_radku(int r) { return 20 + 20 * r; }
 void mimo() { hl_pridej({.x = 100, .y = 520, .b = 0, .pruchodu = 3}); }   // the pointer off every dialog
 void paleta(int k) { hl_klik(100 + 60 * k, 475); }
-void autor() { hl_klik(460, 562); }
-void pis(const char* s) { for (; *s; s++) hl_stisk(KEY_A, *s); }
+void autor(const char* s) { for (hl_klik(460, 562); *s; s++) hl_stisk(KEY_A, *s); }   // the name field, typing
 void uloz() { hl_klik(620, 562), mimo(), hl_klik(280, 310), mimo(), hl_klik(400, 310); }   // OK, OK, notice
-void odejdi() { hl_klik(720, 562), hl_klik(280, 310); }                                 // Cancel, OK
+void znovu() { hl_reset(), hl_limit_necinnosti = 500; }   // an editor that does not end fails quickly
 
 // Presses on cell (c1, r), drags along the row to c2 one cell a pass, lets go.
 void tah(int c1, int c2, int r)
 {
-    for (int c = c1;; c += c2 > c1 ? 1 : -1) {
-        hl_pridej({.x = x_sloupce(c), .y = y_radku(r), .b = 1});
-        if (c == c2) break;
-    }
+    for (int d = c2 > c1 ? 1 : -1, c = c1; c != c2 + d; c += d) hl_pridej({.x = x_sloupce(c), .y = y_radku(r), .b = 1});
     hl_pridej({.b = 0});
 }
 
@@ -63,16 +59,7 @@ std::vector<int> bunky(int n)
 class Editor : public Obrazovka {
 protected:
     PISKOVISTE p;
-    void SetUp() override
-    {
-        Obrazovka::SetUp();
-        znovu();
-    }
-    void znovu()
-    {
-        hl_reset();
-        hl_limit_necinnosti = 500;   // an editor that does not end fails the test quickly
-    }
+    void SetUp() override { Obrazovka::SetUp(), znovu(); }
 };
 
 // A new level is saved under the first free number, which the dialogs give; "new" starts empty, and a
@@ -90,19 +77,17 @@ TEST_F(Editor, SavesAsTheFirstFreeNumberOrSaysWhyNot)
     hl_klik(x_sloupce(3), y_radku(4));
     uloz();
     level_editor();
-    EXPECT_EQ(std::pair(dotaz, oznameni), std::pair(true, true));
+    EXPECT_TRUE(dotaz && oznameni);
     std::string cekane(VELIKOST_UROVNE, '\0');   // cell 83 holds 1, the name ends in zero bytes
     cekane[4 * 83] = 1;
-    cekane.replace(VELIKOST_MRIZKY, 9, "Neuvedeno");
-    EXPECT_EQ(precti_bajty("Level/level_006.lvl"), cekane);
+    EXPECT_EQ(precti_bajty("Level/level_006.lvl"), cekane.replace(VELIKOST_MRIZKY, 9, "Neuvedeno"));
     EXPECT_EQ(std::pair(vytvorena, pocet_kol), std::pair(6, 6));
 
     std::filesystem::remove("Level/level_004.lvl");
     std::filesystem::remove("Level/level_006.lvl");
     znovu();
     hl_pri_vstupu([](long long) {
-        if (ukazuje([](BITMAP* b) { pis_info(2, "Level/level_004.lvl", "Neuvedeno", 4, 5, b); }))
-            vytvor_uroven(4, 9);
+        if (ukazuje([](BITMAP* b) { pis_info(2, "Level/level_004.lvl", "Neuvedeno", 4, 5, b); })) vytvor_uroven(4, 9);
     });
     hl_klik(280, 310);   // "new" rather than the level saved last: an empty grid
     hl_klik(x_sloupce(0), y_radku(0));
@@ -142,9 +127,7 @@ TEST_F(Editor, SavesAsTheFirstFreeNumberOrSaysWhyNot)
         }
     });
     hl_klik(x_sloupce(5), y_radku(5));
-    hl_klik(620, 562);
-    hl_klik(280, 310);
-    mimo();
+    hl_klik(620, 562), hl_klik(280, 310), mimo();
     level_editor();
     EXPECT_EQ(faze, 1);
     EXPECT_EQ(bunky(999)[105], 1);
@@ -165,9 +148,9 @@ TEST_F(Editor, PaintingNamingAndEditingTheLevelSavedLast)
     hl_pridej({.x = x_sloupce(0), .y = y_radku(21), .b = 1});   // one quick stroke up the column
     hl_pridej({.x = x_sloupce(0), .y = y_radku(15), .b = 1});
     hl_pridej({.b = 0});
-    autor();
+    autor("");
     hl_stisk(KEY_ENTER, 13);      // nothing typed: nothing happens
-    pis("ABCDEFGHIJKLM");         // the thirteenth is ignored
+    autor("ABCDEFGHIJKLM");       // the thirteenth is ignored
     hl_stisk(KEY_BACKSPACE, 8);
     hl_pridej({.pruchodu = 2});
     hl_stisk(KEY_ENTER, 13);
@@ -207,20 +190,17 @@ TEST_F(Editor, OnlyGreyBricksCannotBeSavedAndLeavingWarns)
     });
     paleta(10);
     tah(0, 19, 0);
-    autor();
-    pis("Ab Cd");
+    autor("Ab Cd");
     hl_stisk(KEY_ENTER, 13);
-    autor();
-    pis("X");
+    autor("X");
     hl_stisk(KEY_ESC, 27);        // back to the name accepted last
     hl_pridej({.x = 655, .y = 572, .pruchodu = 3});
     hl_klik(655, 572);            // OK does not answer
-    hl_klik(720, 562);
-    mimo();
+    hl_klik(720, 562), mimo();
     hl_klik(520, 310);            // Cancel of the warning: back to drawing
-    odejdi();
+    hl_klik(720, 562), hl_klik(280, 310);
     level_editor();
-    EXPECT_EQ(std::pair(ok_zhasnute, varovani), std::pair(true, true));
+    EXPECT_TRUE(ok_zhasnute && varovani);
     EXPECT_FALSE(soubor_existuje("Level/level_001.lvl"));
     EXPECT_EQ(vytvorena, 0);
     EXPECT_EQ(std::string(autor_jmeno, MAX_JMENO), std::string("Ab Cd\0\0\0\0\0\0\0\0", 13));
@@ -230,7 +210,8 @@ TEST_F(Editor, OnlyGreyBricksCannotBeSavedAndLeavingWarns)
     level_editor();
 }
 
-// A try starts with three lives and no score, even after a game that scored; losing the ball costs no life.
+// A try starts with three lives and no score, even after a game that scored; losing the ball costs no
+// life; the end-of-try box waits for a key, whatever the mouse does, and leads to the menu.
 TEST_F(Editor, TriedLevelKeepsItsLivesAndEndsWithItsBox)
 {
     hl_limit_necinnosti = 2000000;
@@ -239,34 +220,27 @@ TEST_F(Editor, TriedLevelKeepsItsLivesAndEndsWithItsBox)
     u.bunky[9 * 20 + 9] = u.bunky[9 * 20 + 10] = 8;
     zapis_uroven("Level/level_002.lvl", u);
     pocet_kol = vytvorena = 2;
-    nas[NAS_SKORE] = 500;
-    nas[NAS_ZIVOTY] = 1;
+    nas[NAS_SKORE] = 500, nas[NAS_ZIVOTY] = 1;
     SIM_BOT bot;
     bot_start(&bot, 7, false);
     int faze = 0, nejmene_zivotu = 3, nejvic_skore = 0;
     long long box_v = 0;
     hl_pri_vstupu([&](long long n) {
-        if (hrane_kolo) {
+        if (const KOLO* k = hrane_kolo) {
             nejmene_zivotu = std::min(nejmene_zivotu, nas[NAS_ZIVOTY]);
             nejvic_skore = std::max(nejvic_skore, nas[NAS_SKORE]);
-            const KOLO* k = hrane_kolo;
             if (faze == 0 && hl_pocet(HL_SAMPLE, snd_ball_lost) > 0) faze = 1;
-            if (faze == 0) hl_mys(k->pocet_kouli > 0 && k->koule[0]->x < 400 ? 700 : 10, -1, 1);
-            else {
-                SIM_VSTUP v = bot_tah(&bot, k);
-                hl_mys(v.mys_x, -1, v.tlacitko ? 1 : 0);
-            }
+            SIM_VSTUP v = faze > 0 ? bot_tah(&bot, k)   // first away from the ball, then after it
+                                   : SIM_VSTUP{k->pocet_kouli > 0 && k->koule[0]->x < 400 ? 700 : 10, true};
+            hl_mys(v.mys_x, -1, v.tlacitko ? 1 : 0);
             return;
         }
         bool box = text_je_videt(screen, "KONEC ZKOUŠKY ÚROVNĚ", 400, 147, BARVA_1);
         if (faze == 1 && box) {
-            faze = 2;
-            box_v = n;
-            hl_klik(280, 310);
-            hl_klik(400, 500);
+            faze = 2, box_v = n;
+            hl_klik(280, 310), hl_klik(400, 500);
         } else if (faze == 2 && n > box_v + 10) {
-            EXPECT_TRUE(box);   // the mouse did nothing
-            EXPECT_EQ(HRAJE_SE, 1);
+            EXPECT_TRUE(box && HRAJE_SE == 1);   // the mouse did nothing
             hl_stisk(KEY_SPACE, ' ');
             hl_pridej({.x = 300, .y = 150, .b = 0, .pruchodu = 5});
             hl_klik(490, 285 + 25 * 9);

@@ -2,6 +2,7 @@
 // the words stay apart and the line stays inside its panel.
 #include "core/bitmap.h"
 #include "core/globals.h"
+#include "core/level_file.h"
 #include "core/resources.h"
 #include "levels/editor_dialogs.h"
 #include "levels/try_level.h"
@@ -15,21 +16,18 @@
 
 namespace {
 
-constexpr int VIDITELNA_MEZERA = 3;   // pixels: a plain space; no gap inside a word is as wide
-
 // A box drawn on `b`; the bare panel under it in `pod` tells its text from the panel's own light pixels.
 struct PLATNO {
     BITMAPA b, pod;
     PLATNO(int w, int h, int panel_x, int panel_y) : b(nova_bitmapa(w, h)), pod(nova_bitmapa(w, h))
     {
-        for (BITMAP* c : {b.get(), pod.get()}) {
-            clear_to_color(c, 0);
-            blit(obr(bmp_dialog_panel), c, 0, 0, panel_x, panel_y, 390, 220);
-        }
+        for (BITMAP* c : {b.get(), pod.get()})
+            clear_to_color(c, 0), blit(obr(bmp_dialog_panel), c, 0, 0, panel_x, panel_y, 390, 220);
     }
 };
 
-// The line printed at y shows a gap for each of its spaces, and no text right of `okraj`.
+// The line printed at y shows a gap of 3 blank columns or more (a plain space; no gap inside a word is as
+// wide) for each of its spaces, and no text right of `okraj`.
 void over_radek(const PLATNO& p, int y, const std::string& text, int okraj)
 {
     int mezer = 0, vpravo = -1, prazdnych = -1;   // blank columns since the last text, -1 before the first
@@ -41,7 +39,7 @@ void over_radek(const PLATNO& p, int y, const std::string& text, int okraj)
             prazdnych += prazdnych >= 0;
             continue;
         }
-        mezer += prazdnych >= VIDITELNA_MEZERA;
+        mezer += prazdnych >= 3;
         prazdnych = 0;
         vpravo = x;
     }
@@ -84,9 +82,11 @@ TEST_F(JustifiedLines, MenuConfirmationForEveryAction)
         }
 }
 
-TEST_F(JustifiedLines, EndOfGameBoxes)
+// The end-of-game boxes, the editor's dialogs and notices and the end of a try, with a short and a long
+// level number.
+TEST_F(JustifiedLines, EveryOtherBoxAndDialog)
 {
-    for (jazyk = 1; jazyk <= 2; jazyk++)
+    for (jazyk = 1; jazyk <= 2; jazyk++) {
         for (int druh = 0; druh < POCET_ZPRAV_KONCE; druh++) {
             PLATNO p(800, 220, 0, 0);   // wider than the box: nothing is cut off
             const ZPRAVA& z = zprava_konce(druh);
@@ -94,13 +94,8 @@ TEST_F(JustifiedLines, EndOfGameBoxes)
             for (const RADEK_ZPRAVY& r : z.radky)
                 if (r.text) over_radek(p, r.y, r.text, 390);
         }
-}
-
-TEST_F(JustifiedLines, EditorDialogsNoticesAndTheEndOfATry)
-{
-    for (jazyk = 1; jazyk <= 2; jazyk++)
         for (int n : {6, 999}) {
-            std::string soubor = n == 6 ? "Level/level_006.lvl" : "Level/level_999.lvl";
+            std::string soubor = jmeno_urovne(n);
             for (int druh = DIALOG_JMENO; druh <= DIALOG_NEULOZENO; druh++) {
                 PLATNO p(800, 600, 205, 110);
                 if (druh <= DIALOG_NOVA_NEBO_EDIT) pis_info(druh, soubor.c_str(), "Jan Novak", n, 3, p.b.get());
@@ -112,4 +107,5 @@ TEST_F(JustifiedLines, EditorDialogsNoticesAndTheEndOfATry)
             kresli_konec_zkousky(soubor.c_str(), p.b.get());
             for (const RADEK_DIALOGU& r : radky_konce_zkousky(soubor.c_str())) over_radek(p, r.y, r.text, 390);
         }
+    }
 }

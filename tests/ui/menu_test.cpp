@@ -1,12 +1,12 @@
 // The main menu and the in-game menu: items, clicks, the settings panel and the confirmation dialog.
-#include "platform/headless.h"
-#include "platform/platform.h"
 #include "core/bitmap.h"
 #include "core/clock.h"
 #include "core/globals.h"
 #include "core/play_clock.h"
-#include "shell/menu.h"
 #include "core/resources.h"
+#include "platform/headless.h"
+#include "platform/platform.h"
+#include "shell/menu.h"
 #include "sound/sound.h"
 #include "support/game_setup.h"
 #include "support/screen_check.h"
@@ -18,9 +18,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int X_POLOZKY = 490;   // right of every text, so the pointer covers none
-int y_polozky(int i) { return 285 + 25 * i; }
 
 const char* CZ[POCET_POLOZEK] = {"Nová hra", "Pokračovat", "Spustit načtenou", "Zkusit vytvořenou",
                                   "Editor úrovní", "Uložit hru", "Načíst hru", "Nejlepší hry",
@@ -42,11 +39,9 @@ std::vector<int> barvy_polozek(int vybrana, int vytvorena_uroven, int nactena)
     return barvy;
 }
 
-// The best-games table is on the screen: its title bar starts with the bar's left end.
-bool ukazuje_tabulku() { return oblasti_shodne(screen, 164, 45, obr(bmp_bar_pieces), 0, 0, 10, 20); }
 bool ukazuje_dotaz() { return oblasti_shodne(screen, 205, 140, obr(bmp_dialog_panel), 0, 0, 20, 5); }
-
-void klik_na_polozku(int i) { hl_klik(X_POLOZKY, y_polozky(i)); }
+void klik_na_polozku(int i) { hl_klik(490, 285 + 25 * i); }   // right of every text, so the pointer covers none
+int az_do_konce() { klik_na_polozku(9); return menu(MENU_HLAVNI); }   // "Konec hry" ends the script
 
 // The pointer rests on empty space for 20 passes (the repeat clock runs meanwhile), then holds the left
 // button at (x, y) for n passes and lets go.
@@ -57,18 +52,8 @@ void drz(int x, int y, int n)
     hl_pridej({.x = x, .y = y, .b = 0, .pruchodu = 1});
 }
 
-// Ends the script with "Konec hry" and runs the main menu.
-int az_do_konce()
-{
-    klik_na_polozku(9);
-    return menu(MENU_HLAVNI);
-}
-
 // Keeps every value in turn, repeats left out.
-void zmena(std::vector<int>* v, int hodnota)
-{
-    if (v->empty() || v->back() != hodnota) v->push_back(hodnota);
-}
+void zmena(std::vector<int>* v, int hodnota) { if (v->empty() || v->back() != hodnota) v->push_back(hodnota); }
 
 }  // namespace
 
@@ -79,17 +64,11 @@ TEST_F(Menu, ItemColoursFollowAvailability)
     int G = BARVA_3, W = BARVA_1, O = BARVA_2;
     pocet_kol = 0;
     EXPECT_EQ(barvy_polozek(-1, 0, -1), (std::vector<int>{G, G, G, G, W, G, W, W, W, W}));
-    pocet_kol = 4;
-    HRAJE_SE = 1;
-    MOD_HRY = 1;
-    nas[NAS_SKORE] = 120;
+    pocet_kol = 4, HRAJE_SE = 1, MOD_HRY = 1, nas[NAS_SKORE] = 120;
     EXPECT_EQ(barvy_polozek(7, 3, 0), (std::vector<int>{W, W, W, W, W, W, W, O, W, W}));
     nas[NAS_SKORE] = 0;   // nothing to save yet
     EXPECT_EQ(barvy_polozek(5, 0, -1), (std::vector<int>{W, W, G, G, W, G, W, W, W, W}));
-    nas[NAS_SKORE] = 50;
-    MOD_HRY = 2;   // a tried level is never saved
-    EXPECT_EQ(barvy_polozek(-1, 1, -1)[5], G);
-    jazyk = 2;
+    nas[NAS_SKORE] = 50, MOD_HRY = 2, jazyk = 2;   // a tried level is never saved
     EXPECT_EQ(barvy_polozek(0, 1, -1), (std::vector<int>{O, W, G, W, W, G, W, W, W, W}));
 }
 
@@ -99,35 +78,30 @@ TEST_F(Menu, ItemsActOnlyWhenAvailableAndReleasedOverThem)
 {
     pocet_kol = 0;
     bool sedy = false, tabulka = false;
-    hl_pri_vstupu([&](long long) {
-        sedy = sedy || (mys_y == y_polozky(0) && text_je_videt(screen, "Nová hra", 400, 276, BARVA_3));
-        tabulka = tabulka || ukazuje_tabulku();
-    });
+    auto sleduj = [&](long long) {
+        sedy = sedy || (mys_y == 285 && text_je_videt(screen, "Nová hra", 400, 276, BARVA_3));
+        tabulka = tabulka || oblasti_shodne(screen, 164, 45, obr(bmp_bar_pieces), 0, 0, 10, 20);   // its title bar
+    };
+    hl_pri_vstupu(sleduj);
     klik_na_polozku(0);
-    hl_pridej({.x = X_POLOZKY, .y = y_polozky(7), .b = 1, .pruchodu = 3});
+    hl_pridej({.x = 490, .y = 285 + 25 * 7, .b = 1, .pruchodu = 3});   // "Nejlepší hry" pressed, then left
     hl_pridej({.x = 100, .y = 100, .pruchodu = 3});
     hl_pridej({.b = 0, .pruchodu = 3});
     EXPECT_EQ(az_do_konce(), STAV_KONEC);
     EXPECT_EQ(std::tuple(sedy, tabulka, HRAJE_SE), std::tuple(true, false, 0));
 
     hl_reset();
-    hl_pri_vstupu([&](long long) { tabulka = tabulka || ukazuje_tabulku(); });
+    hl_pri_vstupu(sleduj);
     klik_na_polozku(7);
     hl_pridej({.x = 400, .y = 560, .pruchodu = 3});
     hl_klik(400, 560);   // OK of the table
     EXPECT_EQ(az_do_konce(), STAV_KONEC);
     EXPECT_TRUE(tabulka);
 
-    auto pod = [](int x, int y) { return zjisti_cursor(x, y, 300, 500, 275, 25, 0, -1); };
-    EXPECT_EQ(pod(400, y_polozky(0)), -1);   // "Nová hra" with no levels
-    EXPECT_EQ(pod(301, 376), 4);
-    EXPECT_EQ(pod(300, 380), -1);
-    EXPECT_EQ(pod(400, 375), -1);
-    EXPECT_EQ(pod(31, 524), OVL_HUDBA_MINUS);   // the music "<<<" reaches five rows lower
-    EXPECT_EQ(pod(55, 525), -1);
-    EXPECT_EQ(pod(595, 519), OVL_ZVUK_MINUS);
-    EXPECT_EQ(pod(595, 522), -1);
-    EXPECT_EQ(pod(770, 301), -1);
+    const int pod[][3] = {{400, 285, -1}, {301, 376, 4}, {300, 380, -1}, {400, 375, -1}, {770, 301, -1},
+                          {31, 524, OVL_HUDBA_MINUS}, {55, 525, -1},   // the music "<<<" reaches five rows lower
+                          {595, 519, OVL_ZVUK_MINUS}, {595, 522, -1}};
+    for (auto [x, y, co] : pod) EXPECT_EQ(zjisti_cursor(x, y, 300, 500, 275, 25, 0, -1), co) << x << "," << y;
 }
 
 // Held, a volume arrow steps by five and stops at 0 and 255; the effects volume may fall below zero,
@@ -146,11 +120,8 @@ TEST_F(Menu, HeldVolumeArrowsStepByFiveBetweenTheEnds)
     drz(745, 510, 1);
     az_do_konce();
     std::vector<int> hudba, zvuk, cekana;
-    for (const HL_UDALOST& u : hl_zaznam) {
-        if (u.druh != HL_HLASITOST) continue;
-        zmena(&hudba, u.b);
-        zmena(&zvuk, u.a);
-    }
+    for (const HL_UDALOST& u : hl_zaznam)
+        if (u.druh == HL_HLASITOST) zmena(&hudba, u.b), zmena(&zvuk, u.a);
     for (int v = 205; v <= 255; v += 5) cekana.push_back(v);
     for (int v = 250; v >= 0; v -= 5) cekana.push_back(v);
     EXPECT_EQ(hudba, cekana);
@@ -162,9 +133,7 @@ TEST_F(Menu, HeldVolumeArrowsStepByFiveBetweenTheEnds)
 // and round, each change starting its piece; with no piece found it stays 0.
 TEST_F(Menu, LanguageAndMusicArrowsCycleTheirChoices)
 {
-    pocet_kol = 2;
-    pocet_midi = 3;
-    nastav_midi = 10;
+    pocet_kol = 2, pocet_midi = 3, nastav_midi = 10;
     std::vector<int> jazyky, volby;
     hl_pri_vstupu([&](long long) {
         const char** t = jazyk == 1 ? CZ : EN;
@@ -183,68 +152,48 @@ TEST_F(Menu, LanguageAndMusicArrowsCycleTheirChoices)
     EXPECT_GE(hl_pocet(HL_MIDI_START, 3), 2);
     EXPECT_GE(hl_pocet(HL_MIDI_START, 2), 2);
     EXPECT_GE(hl_pocet(HL_MIDI_STOP, 0), 1);
-    pocet_midi = 0;
-    nastav_midi = 0;
-    speed_counter = 101;
+    pocet_midi = nastav_midi = 0, speed_counter = 101;
     EXPECT_TRUE(nastaveni(OVL_VOLBA_PLUS));
     EXPECT_EQ(nastav_midi, 0);
 }
 
-class ConfirmDialog : public Obrazovka {
-protected:
-    bool videl = false;
-    void SetUp() override
-    {
-        Obrazovka::SetUp();
-        pocet_kol = 3;
-        HRAJE_SE = 1;
-        MOD_HRY = 1;
-        LEVEL = 2;
-        nas[NAS_SKORE] = 300;
-        vytvorena = 4;
-        hl_pri_vstupu([&](long long) { videl = videl || ukazuje_dotaz(); });
-    }
-};
-
-TEST_F(ConfirmDialog, CancelKeepsTheGameAndOkCarriesTheChoiceOut)
+// Leaving a game that could be saved asks first: Cancel keeps the game, OK carries the choice out, a click
+// beside the buttons keeps the question. "Pokračovat" never asks, nor does anything in a try or after a save.
+TEST_F(Menu, ConfirmationGuardsAGameNotSaved)
 {
+    bool videl = false;
+    auto hra = [&](int mod) {
+        hl_reset();
+        pocet_kol = 3, HRAJE_SE = 1, MOD_HRY = mod, LEVEL = 2, nas[NAS_SKORE] = 300, vytvorena = 4;
+        hl_pri_vstupu([&](long long) { videl = videl || ukazuje_dotaz(); });
+    };
+    hra(2);
+    klik_na_polozku(9);
+    EXPECT_EQ(menu(MENU_VE_HRE), STAV_KONEC);
+    EXPECT_FALSE(videl);
+    hra(1);
     klik_na_polozku(0);
-    hl_klik(520, 340);   // Cancel
-    klik_na_polozku(1);   // "Pokračovat" never asks
+    hl_klik(520, 340);    // Cancel
+    klik_na_polozku(1);
     EXPECT_EQ(menu(MENU_VE_HRE), 0);
     EXPECT_EQ(std::tuple(videl, LEVEL, MOD_HRY), std::tuple(true, 2, 1));
-
-    hl_reset();
+    hra(1);
     klik_na_polozku(0);
     hl_klik(280, 340);
     EXPECT_EQ(menu(MENU_VE_HRE), STAV_NOVE_KOLO);
     EXPECT_EQ(std::tuple(LEVEL, MOD_HRY, HRAJE_SE), std::tuple(1, 1, 1));
-
-    hl_reset();
+    hra(1);
     klik_na_polozku(3);
-    hl_klik(100, 100);   // a click beside the buttons keeps the question
+    hl_klik(100, 100);
     hl_klik(280, 340);
     EXPECT_EQ(menu(MENU_VE_HRE), STAV_NOVE_KOLO);
     EXPECT_EQ(std::tuple(LEVEL, MOD_HRY), std::tuple(4, 2));
-
-    hl_reset();
-    MOD_HRY = 1;
+    hra(1);
     klik_na_polozku(9);
     hl_klik(280, 340);
     EXPECT_EQ(menu(MENU_VE_HRE), STAV_KONEC);
-}
-
-TEST_F(ConfirmDialog, NotAskedInTryModeNorAfterASave)
-{
-    MOD_HRY = 2;
-    klik_na_polozku(9);
-    EXPECT_EQ(menu(MENU_VE_HRE), STAV_KONEC);
-    EXPECT_FALSE(videl);
-    MOD_HRY = 1;
-    for (int z : {0, 2, 3, 9}) {
-        EXPECT_TRUE(potvrzeni_nutne(z, 0));
-        EXPECT_FALSE(potvrzeni_nutne(z, 1));
-    }
+    HRAJE_SE = 1, MOD_HRY = 1;
+    for (int z : {0, 2, 3, 9}) EXPECT_TRUE(potvrzeni_nutne(z, 0) && !potvrzeni_nutne(z, 1)) << z;
     EXPECT_FALSE(potvrzeni_nutne(1, 0));
     HRAJE_SE = 0;
     EXPECT_FALSE(potvrzeni_nutne(0, 0));

@@ -1,12 +1,12 @@
 // The playfield's frames: dirty rectangles must leave the screen exactly as a full redraw would,
 // the status bar shows its values, the curtain and the level box.
+#include "core/bitmap.h"
+#include "core/globals.h"
 #include "core/play_clock.h"
 #include "platform/headless.h"
 #include "shell/end_screens.h"
-#include "core/globals.h"
 #include "support/game_setup.h"
 #include "support/screen_check.h"
-#include "core/bitmap.h"
 #include "ui/playfield.h"
 #include "ui/screen_frame.h"
 #include "world/bot.h"
@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -75,9 +74,7 @@ TEST_F(Playfield, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
     KOLO k{};
     ASSERT_TRUE(zaloz_objekty_kola(&k, 400));
     SCENA s = priprav_scenu("Tester");
-    minuty = 6;            // the grey bricks turn at 7:00, within the run
-    sekundy = 55;
-    k.posledni_minuta = 6;
+    minuty = k.posledni_minuta = 6, sekundy = 55;   // the grey bricks turn at 7:00, within the run
     BITMAPA cekano = nova_bitmapa(800, 600), pozadi = nova_bitmapa(800, 600);
     BITMAP* pole_pozadi = create_sub_bitmap(pozadi.get(), 0, 0, 800, 580);
     BITMAP* pole_sceny = create_sub_bitmap(s.scene.get(), 0, 0, 800, 580);
@@ -115,15 +112,12 @@ TEST_F(Playfield, DirtyRectanglesLeaveTheScreenAsAFullRedrawWould)
 TEST_F(Playfield, StatusBarValues)
 {
     SCENA s = priprav_scenu("Abcdefghijkl");
-    nas[NAS_SKORE] = 12340;
-    nas[NAS_ZIVOTY] = 2;
-    LEVEL = 17;
-    MOD_HRY = 1;
+    nas[NAS_SKORE] = 12340, nas[NAS_ZIVOTY] = 2, LEVEL = 17, MOD_HRY = 1;
     auto vpravo = [](const char* t, int x) { return text_je_videt(screen, t, x, 582, BARVA_1, VPRAVO); };
     pis_texty(58, 0, s.base.get(), s.scene.get());
     EXPECT_TRUE(vpravo("12340", 140) && vpravo("2", 260) && vpravo("17", 400) && vpravo("00:58", 570));
-    EXPECT_TRUE(text_je_videt(screen, "Skóre", 30, 582, BARVA_1, VLEVO));
     EXPECT_TRUE(vpravo("Autor úrovně  Abcdefghijkl", 770));
+    EXPECT_TRUE(text_je_videt(screen, "Skóre", 30, 582, BARVA_1, VLEVO));
     pis_texty(5, 123, s.base.get(), s.scene.get());
     EXPECT_TRUE(vpravo("123:05", 570));
     MOD_HRY = 2;
@@ -132,7 +126,8 @@ TEST_F(Playfield, StatusBarValues)
     EXPECT_FALSE(vpravo("12340", 140));
 }
 
-TEST_F(Playfield, CurtainRevealsTheWholePictureInAbout750ms)
+// The curtain of a new round reveals its whole picture, the level box included, in about 750 ms.
+TEST_F(Playfield, CurtainRevealsTheLevelBoxInAbout750ms)
 {
     BITMAPA obraz = nova_bitmapa(800, 600);
     kresli_pozadi_kola(POZADI_HRA, "X", obraz.get());
@@ -143,8 +138,7 @@ TEST_F(Playfield, CurtainRevealsTheWholePictureInAbout750ms)
     speed_counter = 0;
     efektni_tisk(obraz.get());
     EXPECT_TRUE(stejne_bitmapy(obraz.get(), screen));
-    EXPECT_GE(hl_tiku - pred, 450);
-    EXPECT_LE(hl_tiku - pred, 460);
+    EXPECT_NEAR(hl_tiku - pred, 455, 5);
     jazyk = 2;
     hlaska_kolo(3, obraz.get());
     EXPECT_TRUE(text_je_videt(obraz.get(), "L E V E L  3", 400, 253, BARVA_1));
