@@ -2,16 +2,12 @@
 // that fell due meanwhile run in it as they would on a slower machine, and the world goes the same way.
 #include "core/globals.h"
 #include "core/level_file.h"
-#include "core/modes.h"
 #include "platform/headless.h"
-#include "platform/platform.h"
 #include "shell/game.h"
 #include "support/game_setup.h"
 #include "support/sandbox.h"
 #include "world/bot.h"
-#include "world/round.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -29,14 +25,8 @@ struct PRUCHOD {
 PRUCHOD stav(long long tik, const KOLO* k)
 {
     PRUCHOD p{tik, k->status, nas[NAS_SKORE], nas[NAS_ZIVOTY], k->pocet_kouli, {}, 0, 0};
-    for (int i = 0; i < POCET_KOSTEK; i++) {
-        p.kostky.push_back(kostka[i]->pozice);
-        p.kostky.push_back(kostka[i]->zasahy);
-    }
-    if (k->pocet_kouli > 0) {
-        p.koule_x = k->koule[0]->x;
-        p.koule_y = k->koule[0]->y;
-    }
+    for (int i = 0; i < POCET_KOSTEK; i++) p.kostky.insert(p.kostky.end(), {kostka[i]->pozice, kostka[i]->zasahy});
+    if (k->pocet_kouli > 0) std::tie(p.koule_x, p.koule_y) = std::tuple(k->koule[0]->x, k->koule[0]->y);
     return p;
 }
 
@@ -49,11 +39,10 @@ struct VSTUP {
 
 class StropSnimku : public Obrazovka {
 protected:
-    PISKOVISTE* piskoviste = nullptr;
+    PISKOVISTE piskoviste{S_DATY};
     void SetUp() override
     {
         Obrazovka::SetUp();
-        piskoviste = new PISKOVISTE(S_DATY);
         UROVEN u{};
         for (int i = 0; i < 6; i++) u.bunky[10 * 20 + 7 + i] = 1 + i % 5;
         std::strcpy(u.autor, "Tester");
@@ -62,7 +51,6 @@ protected:
     void TearDown() override
     {
         strop_snimku = NEJVIC_SNIMKU;
-        delete piskoviste;
         Obrazovka::TearDown();
     }
 

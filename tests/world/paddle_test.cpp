@@ -2,7 +2,6 @@
 // refresh of the ball, and the paddle following the mouse.
 #include "world_fixture.h"
 
-#include "platform/platform.h"
 #include "world/paddle.h"
 
 #include <cmath>
@@ -25,8 +24,7 @@ protected:
     void odlet(int smer, int uhel, const std::string& kde)
     {
         const OBJECT* k = kolo.koule[0];
-        EXPECT_EQ(k->smer_x, smer) << kde;
-        EXPECT_EQ(k->smer_y, -1) << kde;
+        EXPECT_EQ(std::tuple(k->smer_x, k->smer_y), std::tuple(smer, -1)) << kde;
         EXPECT_NEAR(k->rychlost_x, std::sin(uhel * M_PI / 128) * hlavni_krok, 1e-4) << kde;
         EXPECT_NEAR(std::hypot(k->rychlost_x, k->rychlost_y), hlavni_krok, 2e-4) << kde;
         EXPECT_FLOAT_EQ(k->y, PRKNO_Y - 12) << kde;
@@ -61,9 +59,8 @@ TEST_F(Paddle, ZoneBoundaries)
 TEST_F(Paddle, OnlyTheTopTwoPixelsAndTheEndsTowardsTheMiddleCatch)
 {
     float px = prkno(300)->x;
-    EXPECT_FALSE(dopad(px + 30, 1, 2.0f));     // 2 pixels in already: lost
-    EXPECT_FALSE(dopad(px + 30, 1, -0.01f));   // not down yet
-    EXPECT_TRUE(dopad(px + 30, 1, 1.9f));
+    EXPECT_EQ(std::tuple(dopad(px + 30, 1, 2.0f), dopad(px + 30, 1, -0.01f), dopad(px + 30, 1, 1.9f)),
+              std::tuple(false, false, true));   // 2 pixels in already: lost; not down yet
     struct { float x; int smer; bool odrazena; } konce[] = {
         {px - 12, 1, true},   {px - 12.5f, 1, false}, {px - 11, -1, false}, {px - 6, -1, true},
         {px + 80, -1, true},  {px + 80.5f, -1, false}, {px + 75, 1, false},  {px + 74, 1, true},
@@ -105,29 +102,19 @@ TEST_F(Paddle, GlueRefreshAndRestingBalls)
     EXPECT_TRUE(dopad(px + 30, 1, 0.5f, -1));
     ASSERT_FALSE(dopad(px + 5, 1));
     OBJECT* k = kolo.koule[0];
-    nas[NAS_DRUH_KOULE] = KOULE_MODRA;
-    nas[NAS_PRUMER] = 16;
-    k->x = px + 60;
-    k->smer_x = -1;
+    std::tie(nas[NAS_DRUH_KOULE], nas[NAS_PRUMER], k->x, k->smer_x) = std::tuple(KOULE_MODRA, 16, px + 60, -1);
     odraz_od_prkna(kolo.prkno, kolo.koule, kolo.pocet_kouli);
-    EXPECT_EQ(k->smer_x, 1);
-    EXPECT_EQ(k->velikost, 16);
-    EXPECT_EQ(k->obrazek, obr(33));
-    EXPECT_FALSE(k->aktivni);
+    EXPECT_EQ(std::tuple(k->smer_x, k->velikost, k->obrazek, k->aktivni), std::tuple(1, 16, obr(33), false));
 }
 
 TEST_F(Paddle, PaddleFollowsTheMouseAndTakesNewWidthAndColour)
 {
     OBJECT* p = prkno(300);
-    kolo.pusky[0] = novy_object(bmp_gun_right, 0, 552, 0, 0, 0, 0, 0, 2, 0);
-    kolo.pusky[1] = novy_object(bmp_gun_left, 0, 552, 0, 0, 0, 0, 0, 1, 0);
+    OBJECT* prava = kolo.pusky[0] = novy_object(bmp_gun_right, 0, 552, 0, 0, 0, 0, 0, 2, 0);
+    OBJECT* leva = kolo.pusky[1] = novy_object(bmp_gun_left, 0, 552, 0, 0, 0, 0, 0, 1, 0);
     kolo.pocet_pusek = 2;
-    nas[NAS_SIRKA_PRKNA] = 120;
-    nas[NAS_DRUH_KOULE] = KOULE_RUDA;
+    std::tie(nas[NAS_SIRKA_PRKNA], nas[NAS_DRUH_KOULE]) = std::tuple(120, KOULE_RUDA);
     re_prkno(p, kolo.pusky, kolo.pocet_pusek, 500);
-    EXPECT_FLOAT_EQ(p->x, 500);
-    EXPECT_EQ(p->velikost, 120);
-    EXPECT_EQ(p->obrazek, obr(64));
-    EXPECT_FLOAT_EQ(kolo.pusky[1]->x, 500);
-    EXPECT_FLOAT_EQ(kolo.pusky[0]->x, 500 + 120 - 10);
+    EXPECT_EQ(std::tuple(p->x, p->velikost, p->obrazek, leva->x, prava->x),
+              std::tuple(500.f, 120, obr(64), 500.f, 500.f + 120 - 10));
 }
