@@ -1,5 +1,5 @@
 // Whole games through the headless driver: rounds, next levels, end screens, pause, the in-game menu,
-// and a game saved there and continued after a restart.
+// a game saved there and continued after a restart, and the same course with and without the frame cap.
 #include "core/binary_file.h"
 #include "core/globals.h"
 #include "core/level_file.h"
@@ -15,6 +15,7 @@
 #include "support/sandbox.h"
 #include "support/screen_check.h"
 #include "world/bot.h"
+#include "world/round.h"
 
 #include <array>
 #include <cstring>
@@ -80,7 +81,94 @@ protected:
     }
 };
 
+// The round as a pass finds it, left by the ticks up to `tik`.
+struct PRUCHOD {
+    long long tik;
+    int status, skore, zivoty, kouli;
+    std::vector<int> kostky;   // cell and hits left of every brick standing
+    float koule_x, koule_y;
+    bool operator==(const PRUCHOD&) const = default;
+};
+struct VSTUP {   // the mouse as the bot left it at the start of a pass of the capped game, from `tik` on
+    long long tik;
+    int x;
+    bool tlacitko;
+};
+struct KOLO_S_BOTEM {
+    std::vector<PRUCHOD> pruchody;
+    int status;
+    long long konec;
+};
+
+// One round on a machine that takes no time for a pass. The bot plays it and its moves are kept in
+// `vstupy`, or the moves kept are played back, each at the same tick as before. Each pass notes the
+// round as the ticks before it left it: PRUCHOD::tik is the last of them.
+KOLO_S_BOTEM hraj_se_stropem(int strop, std::vector<VSTUP>* vstupy, bool prehrat)
+{
+    hl_reset();
+    std::srand(3);
+    strop_snimku = strop;
+    hl_tiku_na_vstup = 0;
+    MOD_HRY = MOD_OBYCEJNA;
+    LEVEL = HRAJE_SE = 1;
+    SIM_BOT bot;
+    bot_start(&bot, 7, false);
+    KOLO_S_BOTEM h{};
+    long long odehrano = -1;
+    size_t dalsi = 0;
+    VSTUP v{};
+    hl_pri_vstupu([&](long long) {
+        if (!hrane_kolo) return;
+        if (odehrano >= 0) {
+            PRUCHOD p{odehrano, hrane_kolo->status, nas[NAS_SKORE], nas[NAS_ZIVOTY], hrane_kolo->pocet_kouli, {}, 0, 0};
+            for (int i = 0; i < POCET_KOSTEK; i++) p.kostky.insert(p.kostky.end(), {kostka[i]->pozice, kostka[i]->zasahy});
+            if (p.kouli > 0) std::tie(p.koule_x, p.koule_y) = std::tuple(hrane_kolo->koule[0]->x, hrane_kolo->koule[0]->y);
+            h.pruchody.push_back(p);
+        }
+        odehrano = hl_tiku;   // this pass runs every tick up to here
+        if (prehrat) {
+            while (dalsi < vstupy->size() && (*vstupy)[dalsi].tik <= hl_tiku) v = (*vstupy)[dalsi++];
+        } else {
+            SIM_VSTUP t = bot_tah(&bot, hrane_kolo);
+            vstupy->push_back(v = {hl_tiku, t.mys_x, t.tlacitko});
+        }
+        hl_mys(v.x, -1, v.tlacitko ? 1 : 0);
+    });
+    h.status = hraj_kolo();
+    h.konec = hl_tiku;
+    hl_pri_vstupu(nullptr);
+    strop_snimku = NEJVIC_SNIMKU;
+    return h;
+}
+
 }  // namespace
+
+// Dead objects and destroyed bricks go at the end of a frame, so the two games are compared where both
+// have just ended one: at every frame of the capped game (the other ends one after every tick).
+TEST_F(WholeGame, SameCourseWithAndWithoutTheFrameCapForTheSameInputPerTick)
+{
+    uroven(1, {}, 6);
+    std::vector<VSTUP> vstupy;
+    KOLO_S_BOTEM se = hraj_se_stropem(NEJVIC_SNIMKU, &vstupy, false), bez = hraj_se_stropem(0, &vstupy, true);
+    const std::vector<PRUCHOD>&s = se.pruchody, &b = bez.pruchody;
+    ASSERT_EQ(se.status, STAV_VYHRA);
+    ASSERT_GT(s.size(), 1000u);
+    EXPECT_GT(b.size(), 4 * s.size());
+    for (size_t i = 1; i < s.size(); i++) {   // a frame every 5 ticks (a sixth now and then): 120 a second
+        long long d = s[i].tik - s[i - 1].tik;
+        ASSERT_TRUE(d == 5 || d == 6) << "a pass of " << d << " ticks after tick " << s[i - 1].tik;
+    }
+    size_t j = 0, stejnych = 0;
+    for (const PRUCHOD& q : s) {
+        while (j < b.size() && b[j].tik < q.tik) j++;
+        if (j == b.size()) break;   // the other game is over: the win waited for no frame there
+        ASSERT_TRUE(b[j] == q) << "after tick " << q.tik;
+        stejnych++;
+    }
+    EXPECT_GE(stejnych + 2, s.size());
+    EXPECT_EQ(bez.status, se.status);
+    EXPECT_LE(std::abs(se.konec - bez.konec), 6);   // the win waits for a frame end
+}
 
 // Two levels played, then 38 grey-only ones won at their first tick with Esc held all along: no menu opens
 // as a round ends, the rounds do not deepen the stack, and the missing level 41 makes it a won game whose
