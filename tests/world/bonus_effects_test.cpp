@@ -51,9 +51,6 @@ TEST_F(BonusEffects, SpeedStepsTestTheLimitBeforeTheChange)
         chyt({p.bonus});
         EXPECT_NEAR(hlavni_krok, p.po, 1e-6) << "bonus " << p.bonus << " from " << p.pred;
     }
-    hlavni_krok = 0.35f;
-    chyt({11});
-    EXPECT_EQ(hlavni_krok, float(double(0.35f) + 0.1));
 }
 
 TEST_F(BonusEffects, AnEffectAfterBallPlusClearsTheRequest)
