@@ -49,11 +49,9 @@ TEST_F(BrickCollision, SameBrickIsNotBouncedOffTwiceInARow)
     EXPECT_EQ(odraz(), 0);
     EXPECT_EQ(std::tuple(b->smer_y, k->zasahy, b->posledni_kostka), std::tuple(1, 1, 45));
     b->y = 20;
-    EXPECT_EQ(odraz(), 0);
-    EXPECT_EQ(b->posledni_kostka, -1);
+    EXPECT_EQ(std::tuple(odraz(), b->posledni_kostka), std::tuple(0, -1));
     KOSTKA* nahore = kostka_v(5, 1);   // after the brick of row 2, though above it
-    b->y = 29;
-    b->smer_y = -1;
+    std::tie(b->y, b->smer_y) = std::tuple(29.f, -1);
     EXPECT_EQ(odraz(), 1);
     EXPECT_EQ(std::tuple(nahore->zasahy, k->zasahy), std::tuple(0, 1));
 }
@@ -71,10 +69,7 @@ TEST_F(BrickCollision, BallKindsDecideBounceAndDamage)
         {KOULE_RUDA, 296.5f, -1, 0, 0},   // red destroys grey too, without turning
     };
     for (auto& p : pripady) {
-        b->druh = p.druh;
-        b->x = p.x;
-        b->y = 65;
-        b->smer_y = -1;
+        std::tie(b->druh, b->x, b->y, b->smer_y) = std::tuple(p.druh, p.x, 65.f, -1);
         b->posledni_kostka = p.druh == KOULE_RUDA ? 47 : -1;
         EXPECT_EQ(odraz(), 1);
         EXPECT_EQ(std::tuple(b->smer_y, seda->zasahy, pet->zasahy), std::tuple(p.smer_y, p.seda, p.pet))
@@ -111,8 +106,7 @@ TEST_F(BrickCollision, CornerTable)
     for (auto& r : rohy) {
         bez_kouli();
         OBJECT* b = koule(r.x, r.y, r.sx, r.sy);
-        b->posledni_kostka = r.posledni;
-        b->druh = r.druh;
+        std::tie(b->posledni_kostka, b->druh) = std::tuple(r.posledni, r.druh);
         int odrazil = 0;
         EXPECT_EQ(odraz_body_k(k, b, &odrazil), ROH);
         bool toci = r.posledni == -1 && r.druh == KOULE_SEDA;
@@ -146,8 +140,7 @@ TEST_F(Shots, ShotHitsTheRowAboveItAndIsUsedUp)
     re_kostky(kostka, &POCET_KOSTEK);
     OBJECT* s = strela(220, 69);
     EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(std::tuple(s->druh, a->zasahy), std::tuple(0, 1));
-    EXPECT_EQ(strely(), 0);   // a dead shot tests nothing
+    EXPECT_EQ(std::tuple(s->druh, a->zasahy, strely()), std::tuple(0, 1, 0));   // a dead shot tests nothing
     OBJECT* t = strela(242, 65);      // touches both: only the first is hit
     strela(260, 60);                  // grey: the shot is lost, the brick unharmed
     strela(220, 70.5f);               // looked up in row 2, but just below it
@@ -157,8 +150,7 @@ TEST_F(Shots, ShotHitsTheRowAboveItAndIsUsedUp)
               std::tuple(0, 0, 1, 1, 1, 1));
     EXPECT_EQ(zvuku(snd_brick), 3);
     u->y = 20;   // from y 20 on, row 0 is looked up
-    EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(nahore->zasahy, 0);
+    EXPECT_EQ((strely(), nahore->zasahy), 0);
 }
 
 // After grey bricks turn and a frame end moves the store, shots find the bricks where they are; with the
@@ -196,8 +188,7 @@ TEST_F(Shots, BallsSearchTheStoreAsItIsNow)
     EXPECT_EQ(odraz(), 0);   // the ball is still far away: the map of these two is made
     a->zasahy = 0;           // a frame end removes the first: the second moves up in the store
     re_kostky(kostka, &POCET_KOSTEK);
-    EXPECT_EQ((nad(47), odraz()), 1);
-    EXPECT_EQ(c->zasahy, 1);
+    EXPECT_EQ(((nad(47), odraz()), c->zasahy), 1);
     EXPECT_EQ((nad(45), odraz()), 0);   // nothing stands there any more
     delete kostka[0];        // a new round: the store is made anew, maybe in the very same memory
     POCET_KOSTEK = 0;
