@@ -1,4 +1,5 @@
-// setdat.ddt: exact bytes of a round trip, short and garbage files, a failed write (defaults: startup_test).
+// setdat.ddt: exact bytes of a round trip, short and garbage files (defaults: startup_test; a failed write:
+// hardening/failing_writes).
 #include "core/globals.h"
 #include "shell/settings_file.h"
 #include "sound/sound.h"
@@ -33,7 +34,7 @@ std::tuple<int, int, int, int> cisla() { return {volume_zvuk, volume_hudba, nast
 
 }  // namespace
 
-TEST(SettingsFile, RoundTripIsExactly29BytesAndAFailedWriteLeavesTheOldFile)
+TEST(SettingsFile, RoundTripIsExactly29Bytes)
 {
     PISKOVISTE p;
     std::tie(volume_zvuk, volume_hudba, nastav_midi, jazyk) = std::tuple(35, 255, 3, 2);
@@ -46,11 +47,6 @@ TEST(SettingsFile, RoundTripIsExactly29BytesAndAFailedWriteLeavesTheOldFile)
     EXPECT_FALSE(std::filesystem::exists("setdat.ddt.tmp"));
     nacti(b);
     EXPECT_EQ(std::tuple_cat(cisla(), std::tuple(std::string(autor_jmeno))), std::tuple(35, 255, 3, 2, "Jan Novak"));
-
-    std::filesystem::create_directory("setdat.ddt.tmp");   // the temporary cannot be created
-    volume_zvuk = 20;
-    EXPECT_FALSE(zapis_nastaveni("setdat.ddt"));
-    EXPECT_EQ(precti_bajty("setdat.ddt"), b);
 }
 
 TEST(SettingsFileBadInput, ShortFilesKeepWholeFieldsAndGarbageIsBroughtIntoRange)
