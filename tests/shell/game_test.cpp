@@ -21,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -120,9 +121,11 @@ KOLO_S_BOTEM hraj_se_stropem(int strop, std::vector<VSTUP>* vstupy, bool prehrat
     hl_pri_vstupu([&](long long) {
         if (!hrane_kolo) return;
         if (odehrano >= 0) {
-            PRUCHOD p{odehrano, hrane_kolo->status, nas[NAS_SKORE], nas[NAS_ZIVOTY], hrane_kolo->pocet_kouli, {}, 0, 0};
-            for (int i = 0; i < POCET_KOSTEK; i++) p.kostky.insert(p.kostky.end(), {kostka[i]->pozice, kostka[i]->zasahy});
-            if (p.kouli > 0) std::tie(p.koule_x, p.koule_y) = std::tuple(hrane_kolo->koule[0]->x, hrane_kolo->koule[0]->y);
+            const KOLO* k = hrane_kolo;
+            PRUCHOD p{odehrano, k->status, nas[NAS_SKORE], nas[NAS_ZIVOTY], k->pocet_kouli, {}, 0, 0};
+            for (const KOSTKA* c : std::span(kostka, POCET_KOSTEK))
+                p.kostky.insert(p.kostky.end(), {c->pozice, c->zasahy});
+            if (p.kouli > 0) std::tie(p.koule_x, p.koule_y) = std::tuple(k->koule[0]->x, k->koule[0]->y);
             h.pruchody.push_back(p);
         }
         odehrano = hl_tiku;   // this pass runs every tick up to here

@@ -61,7 +61,9 @@ using Simulation = Svet;
 TEST_F(Simulation, RandomizedGamesKeepTheRulesAndRepeatFromTheirSeed)
 {
     int bunky[POCET_BUNEK], chyceno = 0;
-    auto vysledek = [](const SIM_VYSLEDEK& v) { return std::tuple(v.tiku, v.skore, v.zbyva_kostek, v.chycenych_bonusu, v.zivoty); };
+    auto vysledek = [](const SIM_VYSLEDEK& v) {
+        return std::tuple(v.tiku, v.skore, v.zbyva_kostek, v.chycenych_bonusu, v.zivoty);
+    };
     auto nastaveni = [](unsigned seed, HLIDAC* h) {
         return SIM_NASTAVENI{.seed = seed, .max_tiku = 15000, .tiku_na_snimek = int(1 + seed % 13),
                              .mod_hry = seed % 5 == 0 ? MOD_ZKUSEBNI : 1, .bonusy = SIM_BONUSY_VSECHNY,
