@@ -1,15 +1,15 @@
 // Whole games through the headless driver: rounds, next levels, end screens, pause, the in-game menu,
-// and a game saved there and continued after a restart.
-#include "core/play_clock.h"
+// a game saved there and continued after a restart, and the same course with and without the frame cap.
+#include "core/binary_file.h"
+#include "core/globals.h"
 #include "core/level_file.h"
+#include "core/play_clock.h"
+#include "core/resources.h"
 #include "persist/best_games_file.h"
 #include "persist/save_file.h"
-#include "core/resources.h"
-#include "core/binary_file.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "shell/game.h"
-#include "core/globals.h"
 #include "shell/menu.h"
 #include "support/game_setup.h"
 #include "support/sandbox.h"
@@ -18,13 +18,10 @@
 #include "world/round.h"
 
 #include <array>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <initializer_list>
-#include <utility>
+#include <span>
 #include <vector>
 
 namespace {
@@ -42,6 +39,10 @@ void uroven(int n, std::initializer_list<std::pair<int, int>> kostky, int rada =
 bool ukazuje_menu() { return text_je_videt(screen, jazyk == 1 ? "Editor úrovní" : "Level editor", 400, 376, BARVA_1); }
 bool ukazuje_nadpis(const char* t) { return text_je_videt(screen, t, 400, 147, BARVA_1); }
 void polozka(int i) { hl_klik(490, 285 + 25 * i); }
+void napis(const std::string& t)   // '\r' is Enter
+{
+    for (char c : t) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
+}
 
 class WholeGame : public Obrazovka {
 protected:
@@ -81,7 +82,96 @@ protected:
     }
 };
 
+// The round as a pass finds it, left by the ticks up to `tik`.
+struct PRUCHOD {
+    long long tik;
+    int status, skore, zivoty, kouli;
+    std::vector<int> kostky;   // cell and hits left of every brick standing
+    float koule_x, koule_y;
+    bool operator==(const PRUCHOD&) const = default;
+};
+struct VSTUP {   // the mouse as the bot left it at the start of a pass of the capped game, from `tik` on
+    long long tik;
+    int x;
+    bool tlacitko;
+};
+struct KOLO_S_BOTEM {
+    std::vector<PRUCHOD> pruchody;
+    int status;
+    long long konec;
+};
+
+// One round on a machine that takes no time for a pass. The bot plays it and its moves are kept in
+// `vstupy`, or the moves kept are played back, each at the same tick as before. Each pass notes the
+// round as the ticks before it left it: PRUCHOD::tik is the last of them.
+KOLO_S_BOTEM hraj_se_stropem(int strop, std::vector<VSTUP>* vstupy, bool prehrat)
+{
+    hl_reset();
+    std::srand(3);
+    strop_snimku = strop;
+    hl_tiku_na_vstup = 0;
+    MOD_HRY = MOD_OBYCEJNA;
+    LEVEL = HRAJE_SE = 1;
+    SIM_BOT bot;
+    bot_start(&bot, 7, false);
+    KOLO_S_BOTEM h{};
+    long long odehrano = -1;
+    size_t dalsi = 0;
+    VSTUP v{};
+    hl_pri_vstupu([&](long long) {
+        if (!hrane_kolo) return;
+        if (odehrano >= 0) {
+            const KOLO* k = hrane_kolo;
+            PRUCHOD p{odehrano, k->status, nas[NAS_SKORE], nas[NAS_ZIVOTY], k->pocet_kouli, {}, 0, 0};
+            for (const KOSTKA* c : std::span(kostka, POCET_KOSTEK))
+                p.kostky.insert(p.kostky.end(), {c->pozice, c->zasahy});
+            if (p.kouli > 0) std::tie(p.koule_x, p.koule_y) = std::tuple(k->koule[0]->x, k->koule[0]->y);
+            h.pruchody.push_back(p);
+        }
+        odehrano = hl_tiku;   // this pass runs every tick up to here
+        if (prehrat) {
+            while (dalsi < vstupy->size() && (*vstupy)[dalsi].tik <= hl_tiku) v = (*vstupy)[dalsi++];
+        } else {
+            SIM_VSTUP t = bot_tah(&bot, hrane_kolo);
+            vstupy->push_back(v = {hl_tiku, t.mys_x, t.tlacitko});
+        }
+        hl_mys(v.x, -1, v.tlacitko ? 1 : 0);
+    });
+    h.status = hraj_kolo();
+    h.konec = hl_tiku;
+    hl_pri_vstupu(nullptr);
+    strop_snimku = NEJVIC_SNIMKU;
+    return h;
+}
+
 }  // namespace
+
+// Dead objects and destroyed bricks go at the end of a frame, so the two games are compared where both
+// have just ended one: at every frame of the capped game (the other ends one after every tick).
+TEST_F(WholeGame, SameCourseWithAndWithoutTheFrameCapForTheSameInputPerTick)
+{
+    uroven(1, {}, 6);
+    std::vector<VSTUP> vstupy;
+    KOLO_S_BOTEM se = hraj_se_stropem(NEJVIC_SNIMKU, &vstupy, false), bez = hraj_se_stropem(0, &vstupy, true);
+    const std::vector<PRUCHOD>&s = se.pruchody, &b = bez.pruchody;
+    ASSERT_EQ(se.status, STAV_VYHRA);
+    ASSERT_GT(s.size(), 1000u);
+    EXPECT_GT(b.size(), 4 * s.size());
+    for (size_t i = 1; i < s.size(); i++) {   // a frame every 5 ticks (a sixth now and then): 120 a second
+        long long d = s[i].tik - s[i - 1].tik;
+        ASSERT_TRUE(d == 5 || d == 6) << "a pass of " << d << " ticks after tick " << s[i - 1].tik;
+    }
+    size_t j = 0, stejnych = 0;
+    for (const PRUCHOD& q : s) {
+        while (j < b.size() && b[j].tik < q.tik) j++;
+        if (j == b.size()) break;   // the other game is over: the win waited for no frame there
+        ASSERT_TRUE(b[j] == q) << "after tick " << q.tik;
+        stejnych++;
+    }
+    EXPECT_GE(stejnych + 2, s.size());
+    EXPECT_EQ(bez.status, se.status);
+    EXPECT_LE(std::abs(se.konec - bez.konec), 6);   // the win waits for a frame end
+}
 
 // Two levels played, then 38 grey-only ones won at their first tick with Esc held all along: no menu opens
 // as a round ends, the rounds do not deepen the stack, and the missing level 41 makes it a won game whose
@@ -108,20 +198,18 @@ TEST_F(WholeGame, WonGameKeepsScoreAcrossLevelsAndEntersTheTable)
         }
         if (!jmeno && text_je_videt(screen, "Zadejte své jméno", 400, 268, BARVA_1)) {
             jmeno = true;
-            for (char c : std::string("ate\r")) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
+            napis("ate\r");
         }
     };
     EXPECT_EQ(hraj(sledovani, true), STAV_KONEC);
-    EXPECT_EQ(std::pair(vitezstvi, menu_ve_hre), std::pair(true, false));
+    EXPECT_EQ(std::tuple(vitezstvi, menu_ve_hre, HRAJE_SE, LEVEL), std::tuple(true, false, 0, 41));
     ASSERT_NE(hloubka_3, 0u);
     EXPECT_EQ(hloubka_3, hloubka_40);
-    EXPECT_EQ(std::pair(HRAJE_SE, LEVEL), std::pair(0, 41));
     NEJ_SCORE t[POCET_NEJ];
     cti_tabulku("n_score.ddt", t);
-    EXPECT_STREQ(t[0].jmeno, "Kate");
-    EXPECT_EQ(std::pair(t[0].level, t[0].skore), std::pair(40, nas[NAS_SKORE]));
+    EXPECT_EQ(std::tuple(std::string(t[0].jmeno), t[0].level, t[0].skore, std::string(sampion_jmeno)),
+              std::tuple("Kate", 40, nas[NAS_SKORE], "Kate"));
     EXPECT_GE(t[0].skore, 70);   // the ten points of each of the seven bricks, kept from level to level
-    EXPECT_STREQ(sampion_jmeno, "Kate");
 }
 
 TEST_F(WholeGame, LosingEveryBallEndsInGameOver)
@@ -139,8 +227,7 @@ TEST_F(WholeGame, LosingEveryBallEndsInGameOver)
         }
     };
     EXPECT_EQ(hraj(uhybat), STAV_KONEC);
-    EXPECT_TRUE(box);
-    EXPECT_EQ(std::pair(nas[NAS_ZIVOTY], HRAJE_SE), std::pair(0, 0));
+    EXPECT_EQ(std::tuple(box, nas[NAS_ZIVOTY], HRAJE_SE), std::tuple(true, 0, 0));
     EXPECT_FALSE(soubor_existuje("n_score.ddt"));   // no points: no name was asked for
 }
 
@@ -205,8 +292,7 @@ TEST_F(WholeGame, PauseAndTheInGameMenuStopTheClockAndAStallEndsTheRound)
     };
     EXPECT_EQ(hraj(hrac), STAV_KONEC);
     destroy_bitmap(pred);
-    EXPECT_EQ(std::tuple(faze, sek_pred, HRAJE_SE), std::tuple(10, 3, 0));
-    EXPECT_EQ(std::pair(anglicky, stejne), std::pair(true, true));
+    EXPECT_EQ(std::tuple(faze, sek_pred, HRAJE_SE, anglicky, stejne), std::tuple(10, 3, 0, true, true));
 }
 
 // A slot continued from the menu: the bricks it stored stand at their places and whole, the state, the
@@ -229,7 +315,8 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
         polozka(2);
     };
     int faze = 0;
-    float x = 0, y = 0;   // where the ball was at the start of the last pass
+    float x = 0, y = 0;   // where the ball was at the start of the last pass, and when
+    long long t = 0;
     bool stejne = false, ukazane = false, otazka = false;
     hl_pri_vstupu([&](long long) {
         otazka = otazka || ukazuje_nadpis("POZOR");
@@ -252,7 +339,8 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
         } else if (faze == 1 && kostka[0]->druh == KOSTKA_DVA_ZASAHY) {
             ukazane = oblasti_shodne(hl_obrazovka(), x_bunky(1), y_bunky(1), obr(res_kostka(KOSTKA_DVA_ZASAHY)),
                                      0, 0, SIRKA_KOSTKY, VYSKA_KOSTKY);
-            // the pauses of 100 ms a brick were not play: the ball went on only for this pass's ticks
+            // a pause of 100 ms a brick, not counted as play: the ball went on only for this pass's ticks
+            EXPECT_GE(hl_tiku - t, 2 * 60);
             EXPECT_LT(std::abs(koule->x - x) + std::abs(koule->y - y), 20.0f);
             EXPECT_EQ(std::pair(int(minuty), int(sekundy)), std::pair(7, 0));
             nas[NAS_SIRKA_PRKNA] = 120;   // as "board size +" would do
@@ -261,28 +349,25 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
             hl_mys(790, -1, 0);
             faze = 3;
         } else if (faze == 3) {
-            EXPECT_EQ(mys_x, 790 - 120);
+            EXPECT_EQ(mys_x, 790 - 120);   // a wider paddle keeps out of the wall
             hl_drz(KEY_ESC, true);
             faze = 4;
         } else if (faze == 4) {
             hl_drz(KEY_ESC, false);
             polozka(5);          // "Uložit hru" into the row labelled 4
             hl_klik(400, 170);
-            for (char c : std::string("Znovu\r")) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
+            napis("Znovu\r");
             hl_klik(240, 560);
             hl_pridej({.x = 300, .y = 150, .pruchodu = 5});
             polozka(9);          // saved: no question
             faze = 5;
         }
-        x = koule->x;
-        y = koule->y;
+        std::tie(x, y, t) = std::tuple(koule->x, koule->y, hl_tiku);
     });
     nacti_a_spust();
     EXPECT_EQ(0, menu(MENU_HLAVNI));
-    EXPECT_EQ(faze, 5);
-    EXPECT_EQ(std::pair(stejne, ukazane), std::pair(true, true));
+    EXPECT_EQ(std::tuple(faze, stejne, ukazane, otazka), std::tuple(5, true, true, false));
     EXPECT_GE(hl_pocet(HL_SAMPLE, snd_brick), 2);
-    EXPECT_FALSE(otazka);
     ULOZENA_HRA h;
     ASSERT_EQ(CTENI_CELE, nacti_ulozenou_hru(SOUBOR_ULOZENYCH_HER, 3, &h));
     EXPECT_STREQ("Znovu", h.jmeno);

@@ -6,28 +6,21 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
-namespace {
-
-VOLBY volby(std::vector<const char*> a)
+static VOLBY volby(std::vector<const char*> a)
 {
     a.insert(a.begin(), "odraz");
     return cti_volby(int(a.size()), a.data());
 }
 
-}  // namespace
-
 TEST(CommandLine, DisplayChoices)
 {
-    VOLBY v = cti_volby(0, nullptr);
-    EXPECT_EQ(v.akce, AKCE_HRAJ);
-    EXPECT_EQ(v.zobrazeni.rezim, REZIM_KNIHOVNY);
-    EXPECT_EQ(v.zobrazeni.meritko, 1);
-    v = volby({"--scale=2", "--window", "--fullscreen"});   // the last of the two choices holds
-    EXPECT_EQ(v.akce, AKCE_HRAJ);
-    EXPECT_EQ(v.zobrazeni.rezim, REZIM_CELA_OBRAZOVKA);
-    EXPECT_EQ(v.zobrazeni.meritko, 2);
+    auto co = [](VOLBY v) { return std::tuple(v.akce, v.zobrazeni.rezim, v.zobrazeni.meritko); };
+    EXPECT_EQ(co(cti_volby(0, nullptr)), std::tuple(AKCE_HRAJ, REZIM_KNIHOVNY, 1));
+    EXPECT_EQ(co(volby({"--scale=2", "--window", "--fullscreen"})),   // the last of the two choices holds
+              std::tuple(AKCE_HRAJ, REZIM_CELA_OBRAZOVKA, 2));
     EXPECT_EQ(volby({"--window", "--scale", "3"}).zobrazeni.meritko, 3);
     EXPECT_EQ(volby({"--version", "--help"}).akce, AKCE_NAPOVEDA);
 }

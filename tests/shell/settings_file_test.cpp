@@ -1,5 +1,5 @@
-// setdat.ddt: exact bytes of a round trip, short and garbage files, a failed write (defaults: startup_test).
-#include "core/binary_file.h"
+// setdat.ddt: exact bytes of a round trip, short and garbage files (defaults: startup_test; a failed write:
+// hardening/failing_writes).
 #include "core/globals.h"
 #include "shell/settings_file.h"
 #include "sound/sound.h"
@@ -34,7 +34,7 @@ std::tuple<int, int, int, int> cisla() { return {volume_zvuk, volume_hudba, nast
 
 }  // namespace
 
-TEST(SettingsFile, RoundTripIsExactly29BytesAndAFailedWriteLeavesTheOldFile)
+TEST(SettingsFile, RoundTripIsExactly29Bytes)
 {
     PISKOVISTE p;
     std::tie(volume_zvuk, volume_hudba, nastav_midi, jazyk) = std::tuple(35, 255, 3, 2);
@@ -46,13 +46,7 @@ TEST(SettingsFile, RoundTripIsExactly29BytesAndAFailedWriteLeavesTheOldFile)
     EXPECT_EQ(b, le(35) + le(255) + le(3) + le(2) + std::string("Jan Novak\0\0x\0", 13));
     EXPECT_FALSE(std::filesystem::exists("setdat.ddt.tmp"));
     nacti(b);
-    EXPECT_EQ(cisla(), std::tuple(35, 255, 3, 2));
-    EXPECT_STREQ(autor_jmeno, "Jan Novak");
-
-    std::filesystem::create_directory("setdat.ddt.tmp");   // the temporary cannot be created
-    volume_zvuk = 20;
-    EXPECT_FALSE(zapis_nastaveni("setdat.ddt"));
-    EXPECT_EQ(precti_bajty("setdat.ddt"), b);
+    EXPECT_EQ(std::tuple_cat(cisla(), std::tuple(std::string(autor_jmeno))), std::tuple(35, 255, 3, 2, "Jan Novak"));
 }
 
 TEST(SettingsFileBadInput, ShortFilesKeepWholeFieldsAndGarbageIsBroughtIntoRange)
@@ -63,12 +57,10 @@ TEST(SettingsFileBadInput, ShortFilesKeepWholeFieldsAndGarbageIsBroughtIntoRange
     nacti(le(100) + le(150) + std::string("\x03\x00", 2));   // the music choice cut after two bytes
     EXPECT_EQ(cisla(), std::tuple(100, 150, 10, 1));
     nacti(le(5) + le(10) + le(1) + le(2) + "Karel");         // a name cut short stays empty, not half read
-    EXPECT_EQ(cisla(), std::tuple(5, 10, 1, 2));
-    EXPECT_STREQ(autor_jmeno, "");
+    EXPECT_EQ(std::tuple_cat(cisla(), std::tuple(std::string(autor_jmeno))), std::tuple(5, 10, 1, 2, ""));
 
-    nacti(le(-7) + le(100000) + le(-3) + le(77) + std::string(13, 'A'));
-    EXPECT_EQ(cisla(), std::tuple(0, 255, 10, 77));   // any language but 1 is English
-    EXPECT_EQ(std::strlen(autor_jmeno), 12u);
+    nacti(le(-7) + le(100000) + le(-3) + le(77) + std::string(13, 'A'));   // any language but 1 is English
+    EXPECT_EQ(std::tuple_cat(cisla(), std::tuple(std::strlen(autor_jmeno))), std::tuple(0, 255, 10, 77, 12u));
     nacti(le(256) + le(254) + le(11) + le(1));
     EXPECT_EQ(cisla(), std::tuple(255, 254, 10, 1));
 }

@@ -1,11 +1,10 @@
 // Start-up and shutdown of the whole program in the headless driver.
-#include "support/game_setup.h"
-#include "core/level_file.h"
-#include "platform/headless.h"
 #include "core/globals.h"
 #include "core/resources.h"
+#include "platform/headless.h"
 #include "shell/startup.h"
 #include "sound/sound.h"
+#include "support/game_setup.h"
 #include "support/sandbox.h"
 
 #include <filesystem>
@@ -19,8 +18,7 @@ TEST(LevelFiles, CountedWithoutGaps)
     EXPECT_EQ(spocitej_urovne(), 0);
     for (int n : {1, 2, 3, 5}) vytvor_uroven(n);
     EXPECT_EQ(spocitej_urovne(), 3);
-    vytvor_uroven(4);
-    EXPECT_EQ(spocitej_urovne(), 5);
+    EXPECT_EQ((vytvor_uroven(4), spocitej_urovne()), 5);
 }
 
 // The whole program: start, the main menu, "Konec hry", and the settings written at exit.
@@ -36,15 +34,13 @@ TEST_F(Program, FirstRunWritesTheDefaultsAndWithoutPiecesThereIsNoMusic)
     hl_klik(400, 285 + 25 * 9);
     EXPECT_EQ(hlavni(), 0);
     const std::string vychozi("\xc8\0\0\0\xc8\0\0\0\x0a\0\0\0\x01\0\0\0Neuvedeno\0\0\0\0", 29);
-    EXPECT_EQ(precti_bajty("setdat.ddt"), vychozi);
-    EXPECT_EQ(data, nullptr);   // everything is given back on the way out
+    EXPECT_EQ(std::pair(precti_bajty("setdat.ddt"), data), std::pair(vychozi, (DATAFILE*)nullptr));   // all given back
 
     std::filesystem::remove("Midi");   // no piece at all: no music, whatever was chosen
     hl_reset();
     hl_klik(400, 285 + 25 * 9);
     hlavni();
-    EXPECT_EQ(pocet_midi, 0);
-    EXPECT_EQ(precti_bajty("setdat.ddt").substr(8, 4), std::string(4, '\0'));
+    EXPECT_EQ(std::pair(pocet_midi, precti_bajty("setdat.ddt").substr(8, 4)), std::pair(0, std::string(4, '\0')));
 }
 
 TEST_F(Program, StartUpFailuresEndCleanly)
@@ -55,8 +51,7 @@ TEST_F(Program, StartUpFailuresEndCleanly)
         hl_reset();
         priprav();
         EXPECT_EQ(hlavni(), 1);   // a start-up that failed does not end as a success
-        EXPECT_EQ(data, nullptr);
-        EXPECT_FALSE(std::filesystem::exists("setdat.ddt"));
+        EXPECT_EQ(std::pair(data, std::filesystem::exists("setdat.ddt")), std::pair((DATAFILE*)nullptr, false));
     };
     selze(0, [] {});   // no odraz.dat
     selze(0, [] { zapis_bajty("odraz.dat", std::string(5000, 'x')); });       // a file that is no datafile
@@ -70,8 +65,7 @@ TEST_F(Program, DatafileWithMissingOrWrongEntriesIsRefused)
 {
     DATAFILE* d = load_datafile(ODRAZ_RUN_DIR "/odraz.dat");
     ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(katalog_v_poradku(d));
-    EXPECT_FALSE(katalog_v_poradku(nullptr));
+    EXPECT_EQ(std::pair(katalog_v_poradku(d), katalog_v_poradku(nullptr)), std::pair(true, false));
     auto se_zamenou = [d](int kam, int co) {   // entry `co` put at place `kam`; -1 ends the catalogue there
         std::vector<DATAFILE> kopie(d, d + POCET_ZDROJU + 1);
         if (co < 0) kopie[kam].type = DAT_END;

@@ -1,11 +1,11 @@
 // Balls and shots against bricks: sides, the corner table, the rule of the last brick, the three
-// ball kinds, and the shots' row lookup.
+// ball kinds, the shots' row lookup, and the map of the store kept from tick to tick.
 #include "world_fixture.h"
 
 #include "world/brick_collision.h"
+#include "world/grey_bricks.h"
 
 #include <cmath>
-#include <tuple>
 
 // Brick in cell 45: x 205..244, y 50..70; its corners (205, 50), (244, 50), (205, 70), (244, 70).
 class BrickCollision : public Svet {
@@ -49,14 +49,11 @@ TEST_F(BrickCollision, SameBrickIsNotBouncedOffTwiceInARow)
     EXPECT_EQ(odraz(), 0);
     EXPECT_EQ(std::tuple(b->smer_y, k->zasahy, b->posledni_kostka), std::tuple(1, 1, 45));
     b->y = 20;
-    EXPECT_EQ(odraz(), 0);
-    EXPECT_EQ(b->posledni_kostka, -1);
+    EXPECT_EQ(std::tuple(odraz(), b->posledni_kostka), std::tuple(0, -1));
     KOSTKA* nahore = kostka_v(5, 1);   // after the brick of row 2, though above it
-    b->y = 29;
-    b->smer_y = -1;
+    std::tie(b->y, b->smer_y) = std::tuple(29.f, -1);
     EXPECT_EQ(odraz(), 1);
-    EXPECT_EQ(nahore->zasahy, 0);
-    EXPECT_EQ(k->zasahy, 1);
+    EXPECT_EQ(std::tuple(nahore->zasahy, k->zasahy), std::tuple(0, 1));
 }
 
 TEST_F(BrickCollision, BallKindsDecideBounceAndDamage)
@@ -72,99 +69,68 @@ TEST_F(BrickCollision, BallKindsDecideBounceAndDamage)
         {KOULE_RUDA, 296.5f, -1, 0, 0},   // red destroys grey too, without turning
     };
     for (auto& p : pripady) {
-        b->druh = p.druh;
-        b->x = p.x;
-        b->y = 65;
-        b->smer_y = -1;
+        std::tie(b->druh, b->x, b->y, b->smer_y) = std::tuple(p.druh, p.x, 65.f, -1);
         b->posledni_kostka = p.druh == KOULE_RUDA ? 47 : -1;
         EXPECT_EQ(odraz(), 1);
         EXPECT_EQ(std::tuple(b->smer_y, seda->zasahy, pet->zasahy), std::tuple(p.smer_y, p.seda, p.pet))
             << "kind " << p.druh << " at " << p.x;
     }
-    EXPECT_EQ(b->posledni_kostka, -1);   // the red ball touched nothing it bounces off
-    EXPECT_EQ(zvuku(snd_brick), 5);
+    EXPECT_EQ(std::tuple(b->posledni_kostka, zvuku(snd_brick)), std::tuple(-1, 5));   // red bounced off nothing
     re_kostky(kostka, &POCET_KOSTEK);
     EXPECT_EQ(nas[NAS_SKORE], 50 + 20);
-}
-
-TEST_F(BrickCollision, TwoBricksInOneTickOnlyForBallsThatDoNotBounce)
-{
     KOSTKA* vedle = kostka_v(46, 2);   // x 244..283: its lower-left corner (244, 70) is near the ball
-    for (int druh : {KOULE_MODRA, KOULE_RUDA, KOULE_SEDA}) {
+    for (int druh : {KOULE_MODRA, KOULE_RUDA, KOULE_SEDA}) {   // two bricks in a tick: only without bouncing
         k->zasahy = vedle->zasahy = 1;
         bez_kouli();
         koule(237, 66, 1, -1)->druh = druh;   // under the first one's bottom, centre (243, 72)
         EXPECT_EQ(odraz(), 1);
-        EXPECT_EQ(k->zasahy, 0);
-        EXPECT_EQ(vedle->zasahy, druh == KOULE_SEDA ? 1 : 0) << "kind " << druh;   // grey: no corner after a side
+        EXPECT_EQ(std::tuple(k->zasahy, vedle->zasahy), std::tuple(0, druh == KOULE_SEDA ? 1 : 0)) << druh;
     }
 }
 
 // A ball already leaving the corner's way, or coming back along it, keeps or reverses its other
 // direction; one meeting the corner diagonally turns by the nearer side (dx > dy or not, at each corner);
-// a straight ball leaves a lower corner diagonally at angle 20.
+// a straight ball leaves a lower corner diagonally at angle 20. A recent bounce or a red ball: contact
+// without turning; too far, inside or beside: no contact.
 TEST_F(BrickCollision, CornerTable)
 {
-    struct { float x, y; int sx, sy, cekany_sx, cekany_sy; } rohy[] = {
+    struct { float x, y; int sx, sy, cekany_sx, cekany_sy, posledni = -1, druh = KOULE_SEDA; } rohy[] = {
         {196, 41, 1, -1, -1, -1}, {196, 41, -1, 1, -1, -1},                           // leaving, coming back
         {195, 42, 1, 1, -1, 1},   {197, 40, 1, 1, 1, -1},   {196, 41, 0, 1, 0, -1},   // top left
         {239, 46, -1, 1, 1, 1},   {241, 41, -1, 1, -1, -1},                           // top right
         {196, 67, 1, -1, -1, -1}, {201, 62, 1, -1, 1, 1},                             // bottom left
         {239, 68, -1, -1, 1, -1}, {241, 67, -1, -1, -1, 1},                           // bottom right
         {196, 67, 0, -1, -1, 1},  {241, 67, 0, 1, 1, 1},                              // straight
+        {196, 41, 1, 1, 1, 1, 7}, {196, 41, 1, 1, 1, 1, -1, KOULE_RUDA},              // no turn
     };
     for (auto& r : rohy) {
         bez_kouli();
         OBJECT* b = koule(r.x, r.y, r.sx, r.sy);
+        std::tie(b->posledni_kostka, b->druh) = std::tuple(r.posledni, r.druh);
         int odrazil = 0;
         EXPECT_EQ(odraz_body_k(k, b, &odrazil), ROH);
-        EXPECT_EQ(std::tuple(b->smer_x, b->smer_y, odrazil, b->posledni_kostka, b->x),   // the ball is not moved
-                  std::tuple(r.cekany_sx, r.cekany_sy, 1, 45, r.x))
+        bool toci = r.posledni == -1 && r.druh == KOULE_SEDA;
+        EXPECT_EQ(std::tuple(b->smer_x, b->smer_y, odrazil, b->x), std::tuple(r.cekany_sx, r.cekany_sy, toci, r.x))
             << r.x << "," << r.y << " going " << r.sx << "," << r.sy;
-        if (r.sx == 0 && r.y > 60) {
-            EXPECT_NEAR(b->rychlost_x, 0.35 * std::sin(20 * M_PI / 128), 1e-4);
-            EXPECT_NEAR(std::hypot(b->rychlost_x, b->rychlost_y), 0.35, 2e-4);
-        }
+        if (r.sx == 0 && r.y > 60) { EXPECT_NEAR(b->rychlost_x, 0.35 * std::sin(20 * M_PI / 128), 1e-4); }
     }
-}
-
-// Too far from the corner, inside, beside: no contact. A recent bounce or a red ball: contact without
-// turning. Through the whole tick, a straight ball into the lower-left corner breaks the brick.
-TEST_F(BrickCollision, CornerContactWithoutATurn)
-{
-    OBJECT* b = koule(0, 0);
-    int odrazil = 0;
-    float mimo[][2] = {{193, 38}, {218.5f, 54}, {190, 41}};
-    for (auto& m : mimo) {
-        b->x = m[0];
-        b->y = m[1];
-        EXPECT_EQ(odraz_body_k(k, b, &odrazil), 0) << m[0] << "," << m[1];
+    for (auto [x, y] : {std::pair(193.f, 38.f), {218.5f, 54.f}, {190.f, 41.f}}) {
+        int odrazil = 0;
+        EXPECT_EQ(odraz_body_k(k, koule(x, y), &odrazil), 0) << x << "," << y;
     }
-    b->x = 196;
-    b->y = 41;
-    for (int posledni : {7, -1}) {
-        b->posledni_kostka = posledni;
-        b->druh = posledni == -1 ? KOULE_RUDA : KOULE_SEDA;
-        EXPECT_EQ(odraz_body_k(k, b, &odrazil), ROH);
-    }
-    EXPECT_EQ(std::tuple(odrazil, b->smer_x, b->smer_y), std::tuple(0, 1, 1));
-    b->druh = KOULE_SEDA;
-    b->y = 67;
-    b->smer_x = 0;
-    b->smer_y = -1;
-    EXPECT_EQ(odraz(), 1);
-    EXPECT_EQ(k->zasahy, 0);
-    EXPECT_EQ(b->smer_x, -1);
+    bez_kouli();   // through the whole tick, a straight ball into the lower-left corner breaks the brick
+    OBJECT* b = koule(196, 67, 0, -1);
+    EXPECT_EQ(std::tuple(odraz(), k->zasahy, b->smer_x), std::tuple(1, 0, -1));
 }
 
 class Shots : public Svet {
 protected:
+    int odraz() { return odraz_od_kostek(kostka, POCET_KOSTEK, kolo.koule, kolo.pocet_kouli); }
     int strely() { return odraz_str_od_kostek(kostka, POCET_KOSTEK, kolo.strely, kolo.pocet_strel); }
 };
 
 // A shot hits the first live brick of the row above the one its top is in; it is then used up, and lost
-// on a grey brick. The row index is rebuilt only while the gun is on: a stale range misses, and an index
-// beyond the store is skipped.
+// on a grey brick.
 TEST_F(Shots, ShotHitsTheRowAboveItAndIsUsedUp)
 {
     KOSTKA* nahore = kostka_v(5, 1);               // row 0, y 10..30
@@ -174,35 +140,64 @@ TEST_F(Shots, ShotHitsTheRowAboveItAndIsUsedUp)
     re_kostky(kostka, &POCET_KOSTEK);
     OBJECT* s = strela(220, 69);
     EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(std::tuple(s->druh, a->zasahy), std::tuple(0, 1));
-    EXPECT_EQ(strely(), 0);   // a dead shot tests nothing
-    OBJECT* t = strela(242, 65);   // touches both: only the first is hit
-    strela(260, 60);               // grey: the shot is lost, the brick unharmed
-    strela(220, 70.5f);            // looked up in row 2, but just below it
+    EXPECT_EQ(std::tuple(s->druh, a->zasahy, strely()), std::tuple(0, 1, 0));   // a dead shot tests nothing
+    OBJECT* t = strela(242, 65);      // touches both: only the first is hit
+    strela(260, 60);                  // grey: the shot is lost, the brick unharmed
+    strela(220, 70.5f);               // looked up in row 2, but just below it
     OBJECT* u = strela(220, 19.5f);   // near the ceiling: never tested
     EXPECT_EQ(strely(), 1);
     EXPECT_EQ(std::tuple(t->druh, a->zasahy, seda->zasahy, kolo.strely[3]->druh, u->druh, nahore->zasahy),
               std::tuple(0, 0, 1, 1, 1, 1));
     EXPECT_EQ(zvuku(snd_brick), 3);
     u->y = 20;   // from y 20 on, row 0 is looked up
-    EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(nahore->zasahy, 0);
+    EXPECT_EQ((strely(), nahore->zasahy), 0);
 }
 
-TEST_F(Shots, StaleRowIndexWhileTheGunIsOff)
+// After grey bricks turn and a frame end moves the store, shots find the bricks where they are; with the
+// gun off the row index is left as it was, and an index beyond the store is skipped.
+TEST_F(Shots, RowIndexFollowsTheStoreWhileTheGunIsOn)
 {
-    for (int c = 20; c < 25; c++) kostka_v(c, 1);   // row 1 at 0..4
-    for (int c = 45; c < 50; c++) kostka_v(c, 1);   // row 2 at 5..9
     nas[NAS_PUSKA] = 1;
+    KOSTKA* bunky[3] = {kostka_v(41, 1), kostka_v(42, 1), kostka_v(61, KOSTKA_SEDA)};
     re_kostky(kostka, &POCET_KOSTEK);
-    nas[NAS_PUSKA] = 0;
-    kostka[0]->zasahy = 0;
-    re_kostky(kostka, &POCET_KOSTEK);   // row 2 now stands at 4..8, the index still says 5..9
-    OBJECT* s = strela(210, 65);   // under cell 45: out of the stale range
-    OBJECT* t = strela(250, 65);   // under cell 46, now at index 5
+    KOSTKA* premenene[POCET_BUNEK];
+    EXPECT_EQ(odstran_sede(kostka, POCET_KOSTEK, premenene), 1);
+    OBJECT* s = strela(x_bunky(42) + 5.0f, y_bunky(42) + 15.0f);   // in the lower half of cell 42's brick
     EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(std::tuple(s->druh, t->druh), std::tuple(1, 0));
-    for (int i = 0; i < POCET_KOSTEK; i++) delete kostka[i];   // an index beyond the store is skipped
+    re_kostky(kostka, &POCET_KOSTEK);   // cell 42 goes; cell 61 (now two hits) moves up to index 1
+    std::tie(s->druh, s->x, s->y) = std::tuple(1, x_bunky(61) + 5.0f, y_bunky(61) + 15.0f);
+    EXPECT_EQ(strely(), 1);
+    EXPECT_EQ(std::tuple(bunky[0]->zasahy, bunky[1]->zasahy, bunky[2]->zasahy), std::tuple(1, 0, 1));
+    nas[NAS_PUSKA] = 0;
+    for (int i = 0; i < POCET_KOSTEK; i++) delete kostka[i];
     POCET_KOSTEK = 0;
+    s->druh = 1;
     EXPECT_EQ(strely(), 0);
+}
+
+// Whatever happens to the store between two ticks, the next search of the balls sees it as it is.
+TEST_F(Shots, BallsSearchTheStoreAsItIsNow)
+{
+    OBJECT* b = koule(0, 0);
+    auto nad = [b](int bunka) {   // falling straight onto the middle of the top of the cell's brick
+        std::tie(b->x, b->y, b->smer_x, b->smer_y, b->posledni_kostka) =
+            std::tuple(x_bunky(bunka) + 13.5f, y_bunky(bunka) - 11.0f, 0, 1, -1);
+    };
+    KOSTKA* a = kostka_v(45, KOSTKA_DVA_ZASAHY);
+    KOSTKA* c = kostka_v(47, KOSTKA_DVA_ZASAHY);
+    EXPECT_EQ(odraz(), 0);   // the ball is still far away: the map of these two is made
+    a->zasahy = 0;           // a frame end removes the first: the second moves up in the store
+    re_kostky(kostka, &POCET_KOSTEK);
+    EXPECT_EQ(((nad(47), odraz()), c->zasahy), 1);
+    EXPECT_EQ((nad(45), odraz()), 0);   // nothing stands there any more
+    delete kostka[0];        // a new round: the store is made anew, maybe in the very same memory
+    POCET_KOSTEK = 0;
+    KOSTKA* d = kostka_v(60, 1);
+    EXPECT_EQ((nad(47), odraz()), 0);
+    EXPECT_EQ((nad(60), odraz()), 1);
+    d->zasahy = 1;           // the same bricks in another order: searched one by one, still found
+    KOSTKA* e = kostka_v(20, 1);
+    EXPECT_EQ((nad(60), odraz()), 1);
+    EXPECT_EQ((nad(20), odraz()), 1);
+    EXPECT_EQ(d->zasahy + e->zasahy, 0);
 }

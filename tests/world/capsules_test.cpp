@@ -4,8 +4,6 @@
 
 #include "world/capsules.h"
 
-#include <tuple>
-
 class Capsules : public Svet {
 protected:
     void uvolni() { novy_bonus(kostka, POCET_KOSTEK, kolo.bonusy, &kolo.pocet_bonusu); }
@@ -28,11 +26,9 @@ TEST_F(Capsules, ReleasedBackwardsUnlessACapsuleLiesAtTheCorner)
               std::tuple(5, 9, 244.0f, 50.0f, obr(8)));
     EXPECT_EQ(std::tuple(a->bonus, kostka[2]->bonus), std::tuple(0, 4));
     a->bonus = 7;   // the rectangle ends 40 to the right and 25 below the brick's corner
-    c->x = 245;
-    kolo.bonusy[0]->x = 205;
-    kolo.bonusy[0]->y = 75;
+    std::tie(c->x, kolo.bonusy[0]->x, kolo.bonusy[0]->y) = std::tuple(245.f, 205.f, 75.f);
     uvolni();
-    EXPECT_EQ(kolo.pocet_bonusu, 3);
+    ASSERT_EQ(kolo.pocet_bonusu, 3);
     a->bonus = 7;
     kolo.bonusy[2]->y = 74.9f;
     uvolni();
@@ -60,7 +56,6 @@ TEST_F(Capsules, CapsulesFallAndThePaddleCatchesThoseItTouches)
     c->y = PRKNO_Y;                                 // dead
     nas[NAS_SKORE] = 100;
     brat_bonus(p, kolo.bonusy, kolo.pocet_bonusu);
-    EXPECT_TRUE(chycena->aktivni);
-    EXPECT_FALSE(vedle->aktivni || nad->aktivni || c->aktivni);
+    EXPECT_EQ(std::tuple(chycena->aktivni, vedle->aktivni || nad->aktivni || c->aktivni), std::tuple(true, false));
     EXPECT_EQ(std::tuple(nas[NAS_SKORE], zvuku(snd_bonus)), std::tuple(150, 1));
 }

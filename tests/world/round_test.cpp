@@ -1,30 +1,27 @@
-// A round's objects through the game loop's steps: setting up, one tick, the frame end, freeing.
+// A round's objects through the game loop's steps: setting up, one tick, the grey bricks at 7:00, the
+// status of a pass, the frame end, freeing.
 #include "world_fixture.h"
 
-#include <tuple>
+#include "world/grey_bricks.h"
 
 using Round = Svet;
 
 TEST_F(Round, SetUpAndFreeing)
 {
-    nas[NAS_SIRKA_PRKNA] = 120;   // as a saved game may leave it: the paddle catches up at the first tick
     kolo.status = STAV_NENI_UROVEN;
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 250));
-    OBJECT* p = kolo.prkno;
-    EXPECT_EQ(std::tuple(p->x, p->y, p->velikost, p->obrazek), std::tuple(250.0f, PRKNO_Y, 80, obr(res_prkno(1, 120))));
     ASSERT_EQ(kolo.pocet_kouli, 1);
     OBJECT* k = kolo.koule[0];
-    EXPECT_EQ(std::tuple(k->x, k->y, k->aktivni), std::tuple(260.0f, PRKNO_Y - 12, false));
-    EXPECT_EQ(kolo.status, STAV_NENI_UROVEN);
+    EXPECT_EQ(std::tuple(kolo.prkno->x, k->x, k->y, k->aktivni, kolo.status),
+              std::tuple(250.0f, 260.0f, PRKNO_Y - 12, false, STAV_NENI_UROVEN));
     for (int i = 0; i < 30; i++) kostka_v(i, 1 + i % 10);
     nas[NAS_PUSKA] = 1;
     tik_kola(&kolo, false, 250);
     strela(100, 300);
     kapsle(4, 100, 100);
     uvolni_kolo(&kolo);
-    EXPECT_EQ(kolo.prkno, nullptr);
+    EXPECT_EQ(std::tuple(kolo.prkno, kostka[0]), std::tuple(nullptr, nullptr));
     EXPECT_EQ(kolo.pocet_kouli + kolo.pocet_pusek + kolo.pocet_strel + kolo.pocet_bonusu + POCET_KOSTEK, 0);
-    EXPECT_EQ(kostka[0], nullptr);
 }
 
 // In one tick the ball is launched, bounced off the paddle and moved, and a brick hit drops its capsule;
@@ -42,8 +39,7 @@ TEST_F(Round, OneTickFromLaunchToCapsule)
     EXPECT_EQ(std::tuple(k->zasahy, b->smer_y, kolo.pocet_bonusu), std::tuple(0, 1, 1));
     konec_snimku(&kolo);
     EXPECT_EQ(std::tuple(nas[NAS_SKORE], POCET_KOSTEK), std::tuple(10, 1));
-    kolo.bonusy[0]->x = 320;
-    kolo.bonusy[0]->y = PRKNO_Y - 14.8f;
+    std::tie(kolo.bonusy[0]->x, kolo.bonusy[0]->y) = std::tuple(320.f, PRKNO_Y - 14.8f);
     tik();
     EXPECT_EQ(std::tuple(nas[NAS_SKORE], kolo.pocet_kouli), std::tuple(60, 2));
     tik();
@@ -57,14 +53,42 @@ TEST_F(Round, FirstStatusOfAPassStands)
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
     kostka_v(3, 1);
     nas[NAS_ZIVOTY] = 0;
-    kapsle(16, 320, PRKNO_Y - 14.8f);
-    tik();
-    EXPECT_EQ(kolo.status, STAV_VYHRA);
-    kapsle(2, 330, PRKNO_Y - 14.8f);
-    tik();
-    EXPECT_EQ(std::tuple(nas[NAS_ZIVOTY], kolo.status), std::tuple(-1, STAV_VYHRA));
+    for (int bonus : {16, 2}) {
+        kapsle(bonus, 320, PRKNO_Y - 14.8f);
+        tik();
+        EXPECT_EQ(kolo.status, STAV_VYHRA);
+    }
+    EXPECT_EQ(nas[NAS_ZIVOTY], -1);
     kolo.status = STAV_POMALU;
     kapsle(16, 340, PRKNO_Y - 14.8f);
     tik();
     EXPECT_EQ(kolo.status, STAV_POMALU);
+}
+
+// In the one second of 7:00 the tick turns every standing grey brick into a two-hit brick and lists it
+// for the drawing; one a red ball destroyed in this frame stays destroyed and is scored as grey.
+TEST_F(Round, GreyBricksTurnAtSevenMinutesAndAreListedForTheDrawing)
+{
+    ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
+    KOSTKA* a = kostka_v(3, KOSTKA_SEDA);
+    KOSTKA* b = kostka_v(5, KOSTKA_SEDA);
+    b->zasahy = 0;
+    kostka_v(7, 1);
+    KOSTKA* c = kostka_v(30, KOSTKA_SEDA);
+    kolo.posledni_minuta = minuty = 7;
+    sekundy = 0;
+    tik();
+    for (KOSTKA* k : {a, c})
+        EXPECT_EQ(std::tuple(k->druh, k->zasahy, k->obrazek),
+                  std::tuple(KOSTKA_DVA_ZASAHY, 2, obr(res_kostka(KOSTKA_DVA_ZASAHY))));
+    ASSERT_EQ(kolo.pocet_premenenych, 2);
+    EXPECT_EQ(std::tuple(kolo.premenene[0], kolo.premenene[1], b->druh, b->zasahy), std::tuple(a, c, KOSTKA_SEDA, 0));
+    tik();   // nothing grey is left: the list of the next tick is empty
+    EXPECT_EQ(kolo.pocet_premenenych, 0);
+    sekundy = 1;
+    KOSTKA* d = kostka_v(31, KOSTKA_SEDA);
+    tik();
+    EXPECT_EQ(d->druh, KOSTKA_SEDA);
+    konec_snimku(&kolo);
+    EXPECT_EQ(nas[NAS_SKORE], 50);
 }

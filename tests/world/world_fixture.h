@@ -3,17 +3,19 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include "support/game_setup.h"
-#include "platform/headless.h"
 #include "core/globals.h"
+#include "core/play_clock.h"
 #include "core/resources.h"
+#include "platform/headless.h"
 #include "support/fake_data.h"
+#include "support/game_setup.h"
 #include "world/bonus_effects.h"
 #include "world/bricks.h"
 #include "world/round.h"
 
 #include <cstdlib>
 #include <initializer_list>
+#include <tuple>
 
 class Svet : public ::testing::Test {
 protected:
@@ -57,7 +59,7 @@ protected:
     KOSTKA* kostka_v(int bunka, int druh, int bonus = 0)
     {
         int zasahy = druh == KOSTKA_PET_ZASAHU ? 5 : druh == KOSTKA_DVA_ZASAHY ? 2 : 1;
-        KOSTKA* k = nova_kostka(10 + 39 * (bunka % 20), 10 + 20 * (bunka / 20), druh, zasahy, bunka);
+        KOSTKA* k = nova_kostka(x_bunky(bunka), y_bunky(bunka), druh, zasahy, bunka);
         k->bonus = bonus;
         return kostka[POCET_KOSTEK++] = k;
     }
@@ -69,16 +71,16 @@ protected:
     {
         return kolo.strely[kolo.pocet_strel++] = novy_object(bmp_shot, x, y, 0, 0, 0.4f, 0, -1, 1, 1);
     }
-    void bez_kouli()
+    template <int N> static void vyprazdni(OBJECT* (&pole)[N], int* pocet)
     {
-        for (int i = 0; i < kolo.pocet_kouli; i++) delete kolo.koule[i];
-        kolo.pocet_kouli = 0;
+        for (int i = 0; i < *pocet; i++) delete pole[i];
+        *pocet = 0;
     }
+    void bez_kouli() { vyprazdni(kolo.koule, &kolo.pocet_kouli); }
     // Catches capsules of these bonuses at once, in this order; the status their effects leave.
     int chyt(std::initializer_list<int> bonusy)
     {
-        for (int i = 0; i < kolo.pocet_bonusu; i++) delete kolo.bonusy[i];
-        kolo.pocet_bonusu = 0;
+        vyprazdni(kolo.bonusy, &kolo.pocet_bonusu);
         for (int b : bonusy) kapsle(b, 300, 540)->aktivni = true;
         int stav = 0;
         menit_nastaveni(kolo.bonusy, kolo.pocet_bonusu, &stav);
