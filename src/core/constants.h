@@ -7,7 +7,7 @@ constexpr int RADKU = 22;
 constexpr int POCET_BUNEK = SLOUPCU * RADKU;   // 440 cells, index = row * 20 + column
 constexpr int SIRKA_KOSTKY = 39;
 constexpr int VYSKA_KOSTKY = 20;
-constexpr int MRIZKA_X = 10;                   // screen position of cell 0's top-left corner
+constexpr int MRIZKA_X = 10;                   // display position of cell 0's top-left corner
 constexpr int MRIZKA_Y = 10;
 
 // Cell values and brick types: 0 empty, 1..10 bricks; these three have rules of their own.

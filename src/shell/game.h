@@ -1,7 +1,7 @@
 // A game: rounds from level to level, each with its fixed 600 Hz tick loop, until an end screen.
 #pragma once
 
-constexpr int ZNOVU_MENU = -1;   // the game ended in an end screen: the top-level menu opens anew
+constexpr int ZNOVU_MENU = -1;   // the game ended in an end box: the top-level menu opens anew
 constexpr int DALSI_KOLO = -2;   // the game goes on with another round
 
 constexpr int NEJVIC_SNIMKU = 120;   // play draws at most so many frames a second

@@ -5,4 +5,4 @@
 // odraz.dat, no timers), 2 for a command line it does not understand.
 int hlavni(int argc = 0, const char* const* argv = nullptr);
 int spocitej_urovne();              // consecutive level files from level 1, 0..999
-void nastav_barvy_a_pismo();        // the game font and the three text colours in the screen's format
+void nastav_barvy_a_pismo();        // the game font and the three text colours in the display's pixel format

@@ -9,7 +9,7 @@ struct SNIMEK_OBRAZOVKY {
     long long cislo = -1;    // the display's frame count right after ukazany was sent
 };
 
-SNIMEK_OBRAZOVKY novy_snimek();                 // two screen-sized bitmaps, nothing shown yet
+SNIMEK_OBRAZOVKY novy_snimek();                 // two display-sized bitmaps, nothing shown yet
 bool snimek_plati(const SNIMEK_OBRAZOVKY& s);   // the display still shows ukazany
 void ukaz_snimek(SNIMEK_OBRAZOVKY* s);          // puts the composed frame on the display if it changed
 bool stejne_bitmapy(BITMAP* a, BITMAP* b);      // same size and the same pixels

@@ -11,8 +11,8 @@ void dalsi_klik(int* klik, bool dole);   // the click state of the next pass
 // What a screen tells the loop, and the loop the screen.
 struct OBRAZOVKA {
     int klik = KLIK_NIC;    // the click state of this pass
-    bool konec = false;     // set by the screen: leave after this pass, without drawing again
-    bool zmena = true;      // set by the screen: something it shows changed, compose a new frame
+    bool konec = false;     // set by the reaction: leave after this pass, without drawing again
+    bool zmena = true;      // set by the reaction: something it shows changed, compose a new frame
     bool mys = true;        // the pointer is drawn into the frame
     bool hudba = true;      // a piece that has ended is followed by the next
 };
