@@ -2,10 +2,10 @@
 // chunk that the headers announce and checking the inside of the kinds the game uses; both drivers
 // load the game's datafile only after that walk.
 #include "platform/datafile_check.h"
+#include "platform/memory_packfile.h"
 #include "platform/platform.h"
 
 #include <allegro.h>
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -128,48 +128,14 @@ bool objekty_f(PACKFILE* f, int hloubka)
     return true;
 }
 
-int pf_zavri(void*) { return 0; }
-int pf_getc(void* u)
-{
-    OBSAH* o = static_cast<OBSAH*>(u);
-    return o->pozice < o->n ? o->b[o->pozice++] : EOF;
-}
-int pf_ungetc(int c, void* u)
-{
-    OBSAH* o = static_cast<OBSAH*>(u);
-    if (o->pozice == 0) return EOF;
-    o->pozice--;
-    return c;
-}
-long pf_fread(void* cil, long n, void* u)
-{
-    OBSAH* o = static_cast<OBSAH*>(u);
-    long k = n < o->n - o->pozice ? n : o->n - o->pozice;
-    if (k <= 0) return 0;
-    std::copy(o->b + o->pozice, o->b + o->pozice + k, static_cast<unsigned char*>(cil));
-    o->pozice += k;
-    return k;
-}
-int pf_putc(int, void*) { return EOF; }
-long pf_fwrite(const void*, long, void*) { return 0; }
-int pf_fseek(void* u, int kolik)
-{
-    OBSAH* o = static_cast<OBSAH*>(u);
-    return o->bajty(kolik) ? 0 : -1;
-}
-int pf_feof(void* u)
-{
-    OBSAH* o = static_cast<OBSAH*>(u);
-    return o->pozice >= o->n;
-}
-int pf_ferror(void*) { return 0; }
-PACKFILE_VTABLE PAMET = {pf_zavri, pf_getc, pf_ungetc, pf_fread, pf_putc, pf_fwrite, pf_fseek, pf_feof, pf_ferror};
-
 // A nested datafile is walked from its bytes through a packfile of its own.
 bool objekty(OBSAH* o, int hloubka)
 {
-    std::unique_ptr<PACKFILE, ZAVRI_PACKFILE> f(pack_fopen_vtable(&PAMET, o));
-    return f && objekty_f(f.get(), hloubka);
+    PAMET_PACKFILE m{o->b, o->n, o->pozice};
+    std::unique_ptr<PACKFILE, ZAVRI_PACKFILE> f(otevri_pamet(&m));
+    bool cele = f && objekty_f(f.get(), hloubka);
+    o->pozice = m.pozice;
+    return cele;
 }
 
 }  // namespace

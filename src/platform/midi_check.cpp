@@ -1,6 +1,7 @@
 // Walks a MIDI piece event by event the way the library's player and patch loader will, before the
 // library gets it; both drivers load their pieces through here, from the very bytes that were checked.
 #include "platform/midi_check.h"
+#include "platform/memory_packfile.h"
 #include "platform/platform.h"
 
 #include <allegro.h>
@@ -115,52 +116,6 @@ bool stopa(const unsigned char* p, const unsigned char* konec, PRUCHOD* c)
     return true;
 }
 
-// A PACKFILE over bytes in memory, so that the library loads exactly what was checked.
-struct PAMET {
-    const unsigned char* b;
-    long n, pozice;
-};
-
-int pf_zavri(void*) { return 0; }
-int pf_getc(void* u)
-{
-    PAMET* m = static_cast<PAMET*>(u);
-    return m->pozice < m->n ? m->b[m->pozice++] : EOF;
-}
-int pf_ungetc(int c, void* u)
-{
-    PAMET* m = static_cast<PAMET*>(u);
-    if (m->pozice == 0) return EOF;
-    m->pozice--;
-    return c;
-}
-long pf_fread(void* cil, long n, void* u)
-{
-    PAMET* m = static_cast<PAMET*>(u);
-    long k = n < m->n - m->pozice ? n : m->n - m->pozice;
-    if (k <= 0) return 0;
-    std::memcpy(cil, m->b + m->pozice, size_t(k));
-    m->pozice += k;
-    return k;
-}
-int pf_putc(int, void*) { return EOF; }
-long pf_fwrite(const void*, long, void*) { return 0; }
-int pf_fseek(void* u, int o)
-{
-    PAMET* m = static_cast<PAMET*>(u);
-    if (o < 0 || o > m->n - m->pozice) return -1;
-    m->pozice += o;
-    return 0;
-}
-int pf_feof(void* u)
-{
-    PAMET* m = static_cast<PAMET*>(u);
-    return m->pozice >= m->n;
-}
-int pf_ferror(void*) { return 0; }
-
-PACKFILE_VTABLE PAMET_VTABLE = {pf_zavri, pf_getc, pf_ungetc, pf_fread, pf_putc, pf_fwrite, pf_fseek, pf_feof, pf_ferror};
-
 }  // namespace
 
 bool midi_v_poradku(const unsigned char* b, size_t n)
@@ -190,8 +145,8 @@ MIDI* plat_nahraj_midi(const char* jmeno)
     std::vector<unsigned char> b(NEJVETSI_MIDI + 1);
     size_t n = std::fread(b.data(), 1, b.size(), f.get());
     if (!midi_v_poradku(b.data(), n)) return nullptr;
-    PAMET m{b.data(), long(n), 0};
-    PACKFILE* pf = pack_fopen_vtable(&PAMET_VTABLE, &m);
+    PAMET_PACKFILE m{b.data(), long(n), 0};
+    PACKFILE* pf = otevri_pamet(&m);
     if (!pf) return nullptr;
     MIDI* midi = load_midi_pf(pf);
     pack_fclose(pf);
