@@ -5,6 +5,9 @@ import subprocess
 import sys
 import tempfile
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "smoke"))
+from xharness import over  # noqa: E402,F401  (shared by the installation tests)
+
 PREFIX = "/usr"
 
 
@@ -27,9 +30,3 @@ class Instalace:
 
     def konec(self):
         shutil.rmtree(self.koren, ignore_errors=True)
-
-
-def over(podminka, zprava):
-    if not podminka:
-        print("FAILED:", zprava)
-        sys.exit(1)

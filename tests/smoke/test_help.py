@@ -1,13 +1,14 @@
 """Help and the level gallery in the real binary: the page, a held arrow, the miniatures in their frames,
-and the gallery's OK straight back to the menu."""
+the gallery's OK straight back to the menu; then English chosen in the menu's panel, kept in setdat.ddt."""
 import sys
 import time
 
-from xharness import BARVA_1, Hra, over
+from xharness import BARVA_1, BARVA_2, Hra, nastaveni, over
 
-hra = Hra(sys.argv[1])
-try:
+with Hra(sys.argv[1]) as hra:
     hra.start()
+    hra.mys(400, 285)
+    over(hra.snimek().pocet_barvy(300, 275, 500, 295, BARVA_2) > 20, '"Nová hra" is not lit under the pointer')
     hra.mys(100, 150)
     menu = hra.snimek().vyrez(300, 275, 500, 520)
     hra.klik(450, 485)                                   # "Nápověda"
@@ -34,8 +35,12 @@ try:
     hra.klik(710, 562)                                   # the gallery's OK: back to the menu
     hra.mys(100, 150)
     over(hra.snimek().vyrez(300, 275, 500, 520) == menu, "the gallery's OK did not return to the menu")
-    hra.klik(450, 510)                                   # "Konec hry"
-    over(hra.cekej_na_konec() == 0, "the game did not end with code 0")
+    hra.klik(595, 310)                                   # the language arrow
+    hra.mys(100, 150)
+    en = hra.snimek()
+    over(en.vyrez(300, 275, 500, 520) != menu, "the item texts did not change")
+    over(en.pocet_barvy(300, 275, 500, 295, BARVA_1) > 20, '"New game" is not drawn in light grey')
+    hra.konec_hry()
+    obsah = hra.soubor("setdat.ddt")
+    over(len(obsah) == 29 and nastaveni(obsah) == ((200, 200, 10, 2), b"Neuvedeno\0\0\0\0"), "setdat.ddt: %r" % obsah)
     print("1 passed, 0 failed")
-finally:
-    hra.konec()

@@ -26,8 +26,7 @@ def cihly_na_obrazovce(snimek):
                                (0, 0, 0), 4) < 40 for b in range(200)]
 
 
-hra = Hra(sys.argv[1], s_urovnemi=False)
-try:
+with Hra(sys.argv[1], s_urovnemi=False) as hra:
     # Level 1: eight full rows at the top, so that the first ball surely breaks a brick.
     bunky = [1 + (i // 20 + i % 20) % 7 if i < 160 else 0 for i in range(440)]
     with open(os.path.join(hra.adresar, "Level", "level_001.lvl"), "wb") as f:
@@ -52,8 +51,7 @@ try:
         hra.klavesa(k)
     hra.klavesa("Return")
     hra.klik(240, 560)                       # OK
-    polozka(hra, 9)                          # saved: "Konec hry" asks nothing
-    over(hra.cekej_na_konec() == 0, "the game did not end after the save")
+    hra.konec_hry("the saved game")          # saved: "Konec hry" asks nothing
 
     data = hra.soubor("save.ddt")
     over(data is not None and len(data) == 36420, "save.ddt is not 36420 bytes")
@@ -88,5 +86,3 @@ try:
     hra.klik(280, 340)                       # not saved since: asked, and OK
     over(hra.cekej_na_konec() == 0, "the continued game did not end with code 0")
     print("1 passed, 0 failed")
-finally:
-    hra.konec()

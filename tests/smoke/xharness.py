@@ -47,6 +47,12 @@ class Hra:
         self.xvfb = None
         self.hra = None
 
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *chyba):
+        self.konec()
+
     def start(self, cekat=2.0, prostredi=None):
         """Starts Xvfb and the game in `prostredi` (this environment by default); its stderr is kept."""
         r, w = os.pipe()
@@ -91,6 +97,11 @@ class Hra:
     def snimek(self):
         """The root window as RGB, read straight from xwd's dump."""
         return Obraz(subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True, capture_output=True).stdout)
+
+    def konec_hry(self, kdo="the game"):
+        """Clicks "Konec hry" and expects the game to end with code 0."""
+        self.klik(450, 510)
+        over(self.cekej_na_konec() == 0, kdo + " did not end with code 0")
 
     def cekej_na_konec(self, limit=10.0):
         try:

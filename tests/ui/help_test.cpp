@@ -15,6 +15,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -79,19 +80,16 @@ class Help : public Obrazovka {};
 // version line under them.
 TEST_F(Help, CapsuleTableAndVersionSitBelowTheText)
 {
-    struct { int y; const char *bonus_1, *bonus_16, *verze; } jazyky[2] = {
-        {825, "život +", "další úroveň", "Odraz, verze "}, {805, "live +", "next level", "Odraz, version "}};
     BITMAPA kapsle = nova_bitmapa(40, 30);
     clear_to_color(kapsle.get(), 0);
     draw_sprite(kapsle.get(), obr(bmp_bonus_01 + 10), 0, 0);
-    for (int j = 0; j < 2; j++) {
-        BITMAPA s = stranka(j + 1);
-        int y = jazyky[j].y;
-        EXPECT_TRUE(text_je_videt(s.get(), jazyky[j].bonus_1, 70, y + 6, BARVA_1, VLEVO)) << j;
-        EXPECT_TRUE(text_je_videt(s.get(), jazyky[j].bonus_16, 520, y + 96, BARVA_1, VLEVO)) << j;
+    for (auto [j, y, bonus_1, bonus_16, verze] : {std::tuple(1, 825, "život +", "další úroveň", "Odraz, verze "),
+                                                  std::tuple(2, 805, "live +", "next level", "Odraz, version ")}) {
+        BITMAPA s = stranka(j);
+        EXPECT_TRUE(text_je_videt(s.get(), bonus_1, 70, y + 6, BARVA_1, VLEVO)) << j;
+        EXPECT_TRUE(text_je_videt(s.get(), bonus_16, 520, y + 96, BARVA_1, VLEVO)) << j;
         EXPECT_TRUE(oblasti_shodne(s.get(), 320, y + 60, kapsle.get(), 0, 0, 40, 30)) << j;
-        std::string verze = jazyky[j].verze + std::string(ODRAZ_VERZE);
-        EXPECT_TRUE(text_je_videt(s.get(), verze.c_str(), 320, y + 130, BARVA_1)) << j;
+        EXPECT_TRUE(text_je_videt(s.get(), (verze + std::string(ODRAZ_VERZE)).c_str(), 320, y + 130, BARVA_1)) << j;
     }
 }
 

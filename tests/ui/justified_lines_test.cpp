@@ -52,8 +52,9 @@ void over_radek(const PLATNO& p, int y, const std::string& text, int okraj)
 
 class JustifiedLines : public Obrazovka {};
 
-// The confirmation of the menu names the action the player chose under its title, in exactly these lines.
-TEST_F(JustifiedLines, MenuConfirmationForEveryAction)
+// The menu's confirmation names the chosen action in exactly these lines; the end-of-game boxes, the
+// editor's dialogs and notices (with a short and a long level number) and the end of a try follow.
+TEST_F(JustifiedLines, EveryDialogAndBoxInBothLanguages)
 {
     const char* radky[2][4] = {
         {"Máte rozehranou hru. Stisknete-li Cancel, vrátíte se zpět",
@@ -66,7 +67,7 @@ TEST_F(JustifiedLines, MenuConfirmationForEveryAction)
     const struct { int kod; const char* nazev[2]; } akce[4] = {
         {POL_NOVA_HRA, {"Nová hra", "New game"}}, {POL_SPUSTIT_NACTENOU, {"Načíst hru", "Load game"}},
         {POL_ZKUSIT_VYTVORENOU, {"Zkusit vytvořenou", "Try creation"}}, {POL_KONEC, {"Konec hry", "End game"}}};
-    for (jazyk = 1; jazyk <= 2; jazyk++)
+    for (jazyk = 1; jazyk <= 2; jazyk++) {
         for (auto& a : akce) {
             PLATNO p(800, 600, 205, 140), vzor(800, 600, 205, 140);
             zobraz_dotaz(a.kod, -1, p.b.get());
@@ -80,18 +81,10 @@ TEST_F(JustifiedLines, MenuConfirmationForEveryAction)
                 over_radek(p, y, t, 595);
             }
         }
-}
-
-// The end-of-game boxes, the editor's dialogs and notices and the end of a try, with a short and a long
-// level number.
-TEST_F(JustifiedLines, EveryOtherBoxAndDialog)
-{
-    for (jazyk = 1; jazyk <= 2; jazyk++) {
         for (int druh = 0; druh < POCET_ZPRAV_KONCE; druh++) {
             PLATNO p(800, 220, 0, 0);   // wider than the box: nothing is cut off
-            const ZPRAVA& z = zprava_konce(druh);
-            kresli_zpravu(z, p.b.get());
-            for (const RADEK_ZPRAVY& r : z.radky)
+            kresli_zpravu(zprava_konce(druh), p.b.get());
+            for (const RADEK_ZPRAVY& r : zprava_konce(druh).radky)
                 if (r.text) over_radek(p, r.y, r.text, 390);
         }
         for (int n : {6, 999}) {

@@ -177,21 +177,16 @@ TEST_F(Menu, ConfirmationGuardsAGameNotSaved)
     klik_na_polozku(1);
     EXPECT_EQ(menu(MENU_VE_HRE), 0);
     EXPECT_EQ(std::tuple(videl, LEVEL, MOD_HRY), std::tuple(true, 2, 1));
-    hra(1);
-    klik_na_polozku(0);
-    hl_klik(280, 340);
-    EXPECT_EQ(menu(MENU_VE_HRE), STAV_NOVE_KOLO);
-    EXPECT_EQ(std::tuple(LEVEL, MOD_HRY, HRAJE_SE), std::tuple(1, 1, 1));
-    hra(1);
-    klik_na_polozku(3);
-    hl_klik(100, 100);
-    hl_klik(280, 340);
-    EXPECT_EQ(menu(MENU_VE_HRE), STAV_NOVE_KOLO);
-    EXPECT_EQ(std::tuple(LEVEL, MOD_HRY), std::tuple(4, 2));
-    hra(1);
-    klik_na_polozku(9);
-    hl_klik(280, 340);
-    EXPECT_EQ(menu(MENU_VE_HRE), STAV_KONEC);
+    const struct { int polozka, stav, level, mod; } ok[] = {   // OK of the question, after a click beside it
+        {0, STAV_NOVE_KOLO, 1, 1}, {3, STAV_NOVE_KOLO, 4, 2}, {9, STAV_KONEC, 2, 1}};
+    for (auto [polozka, stav, level, mod] : ok) {
+        hra(1);
+        klik_na_polozku(polozka);
+        hl_klik(100, 100);
+        hl_klik(280, 340);
+        int vysledek = menu(MENU_VE_HRE);
+        EXPECT_EQ(std::tuple(vysledek, LEVEL, MOD_HRY, HRAJE_SE), std::tuple(stav, level, mod, 1)) << polozka;
+    }
     HRAJE_SE = 1, MOD_HRY = 1;
     for (int z : {0, 2, 3, 9}) EXPECT_TRUE(potvrzeni_nutne(z, 0) && !potvrzeni_nutne(z, 1)) << z;
     EXPECT_FALSE(potvrzeni_nutne(1, 0));
@@ -201,9 +196,7 @@ TEST_F(Menu, ConfirmationGuardsAGameNotSaved)
 
 TEST(SettingsPanel, TimeAndDateAreWrittenAsInTheCorner)
 {
-    char b[32];
-    format_casu(b, sizeof b, {9, 5, 3});
-    EXPECT_STREQ(b, "09:05:03");
-    format_data(b, sizeof b, 1, 2, 104);
-    EXPECT_STREQ(b, "1.3. 2004");
+    char c[32], d[32];
+    format_casu(c, sizeof c, {9, 5, 3}), format_data(d, sizeof d, 1, 2, 104);
+    EXPECT_EQ(std::string(c) + " " + d, "09:05:03 1.3. 2004");
 }

@@ -33,17 +33,14 @@ static int selze(int ano, int chyba)
 
 static int pro_zapis(const char* r) { return zpusob("jen_cteni") && r && strpbrk(r, "wa+"); }
 
-FILE* fopen(const char* cesta, const char* rezim)
-{
-    SKUTECNA(FILE*, "fopen", const char*, const char*);
-    return selze(pro_zapis(rezim), EROFS) ? NULL : skutecna(cesta, rezim);
-}
-
-FILE* fopen64(const char* cesta, const char* rezim)
-{
-    SKUTECNA(FILE*, "fopen64", const char*, const char*);
-    return selze(pro_zapis(rezim), EROFS) ? NULL : skutecna(cesta, rezim);
-}
+#define OTEVRENI(jmeno) \
+    FILE* jmeno(const char* cesta, const char* rezim) \
+    { \
+        SKUTECNA(FILE*, #jmeno, const char*, const char*); \
+        return selze(pro_zapis(rezim), EROFS) ? NULL : skutecna(cesta, rezim); \
+    }
+OTEVRENI(fopen)
+OTEVRENI(fopen64)
 
 size_t fwrite(const void* p, size_t velikost, size_t pocet, FILE* f)
 {
