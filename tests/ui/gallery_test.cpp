@@ -1,5 +1,5 @@
-// The level gallery: scrolling by rows, with the rows drawn anew as they come into view, captions, and
-// damaged level files.
+// The level gallery: scrolling by rows, captions, damaged level files, and rows drawn on demand that
+// match the whole sheet of miniatures pixel for pixel.
 #include "core/bitmap.h"
 #include "core/globals.h"
 #include "core/level_file.h"
@@ -14,6 +14,7 @@
 
 #include <climits>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -115,4 +116,35 @@ TEST_F(Gallery, DamagedLevelsShowWhatTheyHoldAndAMissingOneEndsTheReading)
     EXPECT_TRUE(popisek("2 úroveň", 305, 184) && popisek("ABCDEFGHIJKL", 710, 184, VPRAVO));
     EXPECT_TRUE(dlazdice(2, 0, 100, 2) && dlazdice(0, 1, 100, 4));
     EXPECT_EQ(pixelu_barvy(screen, 295, 210, 425, 150, 0), 425 * 150);   // levels 5 and 6
+}
+
+// Rows drawn as they come into view, down and up and from odd positions, match the whole sheet; below
+// its end nothing is drawn.
+TEST_F(Gallery, RowsDrawnOnDemandMatchTheWholeSheet)
+{
+    std::mt19937 los(11);
+    for (int n = 1; n <= 35; n++) {
+        UROVEN u = plna(0, n % 4 ? "Hrac" : "");
+        for (int& c : u.bunky) c = static_cast<int>(los() % 11);
+        uloz(n, u);
+    }
+    GALERIE g;
+    nacti_galerii(&g, 40);   // 36 is missing: 14 rows, the last two black
+    ASSERT_EQ(g.urovne.size(), 35u);
+    ASSERT_EQ(g.vyska, 14 * 150 + 10);
+    BITMAPA arch = nova_bitmapa(SIRKA_ARCHU, g.vyska), vyrez = nova_bitmapa(SIRKA_ARCHU, 450);
+    clear_to_color(arch.get(), 0);
+    for (int i = 0; i < 35; i++) kresli_uroven_galerie(arch.get(), 215 * (i % 3), 150 * (i / 3), i + 1, g.urovne[i]);
+    int nic = makecol(255, 0, 255), konec = nejdal_archu(g.vyska);
+    std::vector<int> pozice;
+    for (int p = 0; p <= konec; p += 150) pozice.push_back(p);
+    for (int p = konec; p >= 0; p -= 150) pozice.push_back(p);
+    pozice.insert(pozice.end(), {75, 1900, 2100});
+    for (int p : pozice) {
+        clear_to_color(vyrez.get(), nic);
+        vyrez_galerie(&g, p, vyrez.get(), 0, 0, 450);
+        int videt = std::min(450, g.vyska - p);
+        EXPECT_TRUE(oblasti_shodne(vyrez.get(), 0, 0, arch.get(), 0, p, SIRKA_ARCHU, videt)) << p;
+        EXPECT_EQ(pixelu_barvy(vyrez.get(), 0, videt, SIRKA_ARCHU, 450 - videt, nic), SIRKA_ARCHU * (450 - videt)) << p;
+    }
 }
