@@ -43,6 +43,7 @@ void napis(const std::string& t)   // '\r' is Enter
 {
     for (char c : t) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
 }
+void odejdi() { hl_pridej({.x = 300, .y = 150, .pruchodu = 5}), polozka(9); }   // "Konec hry" after a move
 
 class WholeGame : public Obrazovka {
 protected:
@@ -50,11 +51,7 @@ protected:
     SIM_BOT bot;
     int uroven_kola = 0;           // level of the round seen last
     long long odpoved_v = -1000;   // pass of the last answer, so that a screen is answered once
-    void SetUp() override
-    {
-        Obrazovka::SetUp();
-        std::srand(11);
-    }
+    void SetUp() override { Obrazovka::SetUp(), std::srand(11); }
     // Starts a new game from the top-level menu and plays until the program would end: `navic` sees every
     // poll first; the bot moves the paddle while a round is on, when asked to; the table and the menu are
     // answered.
@@ -90,16 +87,8 @@ struct PRUCHOD {
     float koule_x, koule_y;
     bool operator==(const PRUCHOD&) const = default;
 };
-struct VSTUP {   // the mouse as the bot left it at the start of a pass of the capped game, from `tik` on
-    long long tik;
-    int x;
-    bool tlacitko;
-};
-struct KOLO_S_BOTEM {
-    std::vector<PRUCHOD> pruchody;
-    int status;
-    long long konec;
-};
+struct VSTUP { long long tik; int x; bool tlacitko; };   // the bot's mouse at a pass of the capped game
+struct KOLO_S_BOTEM { std::vector<PRUCHOD> pruchody; int status; long long konec; };
 
 // One round on a machine that takes no time for a pass. The bot plays it and its moves are kept in
 // `vstupy`, or the moves kept are played back, each at the same tick as before. Each pass notes the
@@ -325,8 +314,7 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
         if (faze == 0) {
             std::vector<std::array<int, 3>> stoji;
             bool na_mistech = true;
-            for (int i = 0; i < POCET_KOSTEK; i++) {
-                const KOSTKA* k = kostka[i];
+            for (const KOSTKA* k : std::span(kostka, POCET_KOSTEK)) {
                 stoji.push_back({k->pozice, k->druh, k->zasahy});
                 na_mistech = na_mistech && k->x == x_bunky(k->pozice) && k->y == y_bunky(k->pozice);
             }
@@ -358,8 +346,7 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
             hl_klik(400, 170);
             napis("Znovu\r");
             hl_klik(240, 560);
-            hl_pridej({.x = 300, .y = 150, .pruchodu = 5});
-            polozka(9);          // saved: no question
+            odejdi();            // saved: no question
             faze = 5;
         }
         std::tie(x, y, t) = std::tuple(koule->x, koule->y, hl_tiku);
@@ -380,8 +367,7 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
         if (!chyba && ukazuje_nadpis("CHYBA HRY")) {
             chyba = true;
             hl_stisk(KEY_SPACE, ' ');
-            hl_pridej({.x = 300, .y = 150, .pruchodu = 5});
-            polozka(9);
+            odejdi();
         }
     });
     nacti_a_spust();
