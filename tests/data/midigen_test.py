@@ -73,8 +73,6 @@ konec
 bici rytmus bici
   k   x.......x.......
   sn  ....x.......X...
-  --
-  hh  x.x.x.x.x.x.x.x.
 konec
 
 usek A 3: akordy C G/2 Am/2 F ; lead=tema bas=bas_klid bici=rytmus
@@ -86,8 +84,7 @@ def write(text):
     """midigen's exit code for a piece, and the file it wrote."""
     with tempfile.TemporaryDirectory() as d:
         src, out = os.path.join(d, 'p.txt'), os.path.join(d, 'p.mid')
-        with open(src, 'w', encoding='utf-8') as f:
-            f.write(text)
+        pathlib.Path(src).write_text(text, encoding='utf-8')
         with open(os.devnull, 'w') as ticho, contextlib.redirect_stderr(ticho):
             rc = midigen.main(['midigen.py', src, out])
         return rc, pathlib.Path(out).read_bytes() if rc == 0 else b''

@@ -97,10 +97,7 @@ KOLO_S_BOTEM hraj_se_stropem(int strop, std::vector<VSTUP>* vstupy, bool prehrat
 {
     hl_reset();
     std::srand(3);
-    strop_snimku = strop;
-    hl_tiku_na_vstup = 0;
-    MOD_HRY = MOD_OBYCEJNA;
-    LEVEL = HRAJE_SE = 1;
+    std::tie(strop_snimku, hl_tiku_na_vstup, MOD_HRY, LEVEL, HRAJE_SE) = std::tuple(strop, 0, MOD_OBYCEJNA, 1, 1);
     SIM_BOT bot;
     bot_start(&bot, 7, false);
     KOLO_S_BOTEM h{};
@@ -270,7 +267,7 @@ TEST_F(WholeGame, PauseAndTheInGameMenuStopTheClockAndAStallEndsTheRound)
             faze = 8;
         } else if (faze == 8 && hrane_kolo && mys_y >= 500) {
             blit(screen, pred, 0, 0, 0, 0, 800, 600);
-            hl_posun_cas(1100);
+            hl_posun_cas(1100);   // a stall
             faze = 9;
         } else if (faze == 9 && ukazuje_nadpis("GAME ERROR")) {
             stejne = oblasti_shodne(screen, 0, 0, pred, 0, 0, 800, 140) &&
@@ -297,12 +294,8 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
     for (auto [bunka, druh, zasahy] : ulozene) hry[3].mrizka[bunka] = druh;
     ASSERT_TRUE(zapis_ulozene_hry(SOUBOR_ULOZENYCH_HER, hry, 4));
     pocet_kol = 1;
-    auto nacti_a_spust = [] {   // "Načíst hru", the row labelled 4, OK, "Spustit načtenou"
-        polozka(6);
-        hl_klik(400, 170);
-        hl_klik(240, 560);
-        polozka(2);
-    };
+    // "Načíst hru", the row labelled 4, OK, "Spustit načtenou"
+    auto nacti_a_spust = [] { polozka(6), hl_klik(400, 170), hl_klik(240, 560), polozka(2); };
     int faze = 0;
     float x = 0, y = 0;   // where the ball was at the start of the last pass, and when
     long long t = 0;

@@ -65,8 +65,7 @@ TEST_F(Round, GreyBricksTurnAtSevenMinutesAndAreListedForTheDrawing)
     b->zasahy = 0;
     kostka_v(7, 1);
     KOSTKA* c = kostka_v(30, KOSTKA_SEDA);
-    kolo.posledni_minuta = minuty = 7;
-    sekundy = 0;
+    std::tie(kolo.posledni_minuta, minuty, sekundy) = std::tuple(7, 7, 0);
     tik();
     for (KOSTKA* k : {a, c})
         EXPECT_EQ(std::tuple(k->druh, k->zasahy, k->obrazek),
