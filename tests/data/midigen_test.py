@@ -73,8 +73,6 @@ konec
 bici rytmus bici
   k   x.......x.......
   sn  ....x.......X...
-  --
-  hh  x.x.x.x.x.x.x.x.
 konec
 
 usek A 3: akordy C G/2 Am/2 F ; lead=tema bas=bas_klid bici=rytmus
@@ -86,21 +84,16 @@ def write(text):
     """midigen's exit code for a piece, and the file it wrote."""
     with tempfile.TemporaryDirectory() as d:
         src, out = os.path.join(d, 'p.txt'), os.path.join(d, 'p.mid')
-        with open(src, 'w', encoding='utf-8') as f:
-            f.write(text)
+        pathlib.Path(src).write_text(text, encoding='utf-8')
         with open(os.devnull, 'w') as ticho, contextlib.redirect_stderr(ticho):
             rc = midigen.main(['midigen.py', src, out])
         return rc, pathlib.Path(out).read_bytes() if rc == 0 else b''
 
 
 class Notation(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.fmt, cls.q, cls.tempo, cls.events = read_smf(write(PIECE)[1])
-
     def test_melody_comes_out_note_for_note_with_its_instrument(self):
-        self.assertEqual((self.fmt, self.tempo), (1, 500000))
-        q, events = self.q, self.events
+        fmt, q, tempo, events = read_smf(write(PIECE)[1])
+        self.assertEqual((fmt, tempo), (1, 500000))
         got = [(s, p, l + 4) for s, p, v, l in notes_of(events, 1)]
         want = [(0, 72, q), (q, 76, q // 2), (3 * q // 2, 79, q // 2), (2 * q, 84, 2 * q),
                 (4 * q, 69, 3 * q // 2), (11 * q // 2, 66, q // 2),
@@ -114,27 +107,13 @@ class Notation(unittest.TestCase):
         self.assertFalse([e for e in events if e[1] == 0xC9], 'no program change on the drum channel')
         self.assertLessEqual(max(t for t, _, _, _ in events), 13 * q, 'the sections and a beat')
 
-    def test_drums_and_accompaniment_follow_their_patterns(self):
-        q, drums = self.q, notes_of(self.events, 10)
-        self.assertEqual([s for s, p, v, l in drums if p == 36], [0, 2 * q, 8 * q, 10 * q])   # blocks repeat
-        self.assertEqual([s for s, p, v, l in drums if p == 42][:2], [4 * q, 4 * q + q // 2])
-        snares = {s: v for s, p, v, l in drums if p == 38}
-        self.assertGreater(snares[3 * q], snares[q])         # 'X' is an accent
-        bass = notes_of(self.events, 2)
-        roots = {(s, p % 12) for s, p, v, l in bass}
-        self.assertLessEqual({(0, 0), (4 * q, 7), (6 * q, 9), (8 * q, 5)}, roots)   # C, G for two beats, Am, F
-        self.assertTrue(all(36 <= p < 60 for s, p, v, l in bass))
-
     def test_malformed_pieces_are_refused(self):
         cases = {
             'unknown statement': PIECE + 'hlasitost 3\n',
             'bad pitch': PIECE.replace('c5:q e5:e', 'h5:q e5:e'),
             'chords do not fill the bars': PIECE.replace('akordy C G/2 Am/2 F', 'akordy C G/2 F'),
             'program missing from the patch set': PIECE.replace('program 73', 'program 3'),
-            'drum missing from the patch set': PIECE.replace('  sn  ....x', '  n80 ....x'),
-            'melody without konec': PIECE.replace('[c5 e5]:h\nkonec', '[c5 e5]:h\n'),
             'unknown section in the order': PIECE.replace('poradi A', 'poradi A B'),
-            'melody played by another part': PIECE.replace('lead=tema bas=bas_klid', 'bas=tema'),
         }
         for name, text in cases.items():
             with self.subTest(name):

@@ -19,8 +19,7 @@ namespace {
 struct MIDI_OBSAH {
     long tempo = 500000, posledni = 0;      // microseconds per quarter note; the last tick
     std::map<int, std::set<int>> programy;  // channel (0-based) -> programs set on it
-    std::set<int> kanaly_s_notami;
-    std::set<int> noty_bici;                // notes played on channel 10
+    std::set<int> kanaly_s_notami, noty_bici;   // channels with notes; notes played on channel 10
     int nejvyssi_hlasitost = 0;             // highest note velocity
 };
 
@@ -56,10 +55,7 @@ bool precti_stopu(const unsigned char* d, long n, MIDI_OBSAH* o)
 
 // The patch index as the library reads it: instruments numbered from 1, drums by MIDI note after the
 // line with `begin_multipatch`; and the names of the packed patches.
-struct PATCHE {
-    std::map<int, std::string> nastroje, bubny;
-    std::set<std::string> zabalene;
-};
+struct PATCHE { std::map<int, std::string> nastroje, bubny; std::set<std::string> zabalene; };
 
 PATCHE nacti_patche()
 {
@@ -92,13 +88,11 @@ TEST(Music, PiecesLastOneToTwoMinutesAndPlayOnlyFreepatsPatchesOfTheirNumbers)
 {
     spust_headless(nullptr);
     PATCHE patche = nacti_patche();
-    // freepats names every patch after the 0-based program or note it stands for: "080_Square_Wave.pat"
-    // (after the folder, if any)
+    // freepats names a patch after the 0-based program or note it stands for: "[folder/]080_Square_Wave.pat"
     auto ocekavej_patch = [&](const std::map<int, std::string>& mapa, int cislo, const char* co) {
         auto p = mapa.find(cislo);
         ASSERT_NE(p, mapa.end()) << "no patch for " << co << " " << cislo;
-        EXPECT_EQ(cislo, std::atoi(p->second.c_str() + p->second.rfind('/') + 1)) << co << " " << cislo
-                                                                                  << " would play " << p->second;
+        EXPECT_EQ(cislo, std::atoi(p->second.c_str() + p->second.rfind('/') + 1)) << co << " plays " << p->second;
         EXPECT_TRUE(patche.zabalene.count(p->second)) << p->second << " is not packed";
     };
     for (int k = 1; k <= 3; k++) {

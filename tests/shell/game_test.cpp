@@ -43,6 +43,7 @@ void napis(const std::string& t)   // '\r' is Enter
 {
     for (char c : t) hl_stisk(c == '\r' ? KEY_ENTER : KEY_A, c);
 }
+void odejdi() { hl_pridej({.x = 300, .y = 150, .pruchodu = 5}), polozka(9); }   // "Konec hry" after a move
 
 class WholeGame : public Obrazovka {
 protected:
@@ -50,11 +51,7 @@ protected:
     SIM_BOT bot;
     int uroven_kola = 0;           // level of the round seen last
     long long odpoved_v = -1000;   // pass of the last answer, so that a screen is answered once
-    void SetUp() override
-    {
-        Obrazovka::SetUp();
-        std::srand(11);
-    }
+    void SetUp() override { Obrazovka::SetUp(), std::srand(11); }
     // Starts a new game from the top-level menu and plays until the program would end: `navic` sees every
     // poll first; the bot moves the paddle while a round is on, when asked to; the table and the menu are
     // answered.
@@ -90,16 +87,8 @@ struct PRUCHOD {
     float koule_x, koule_y;
     bool operator==(const PRUCHOD&) const = default;
 };
-struct VSTUP {   // the mouse as the bot left it at the start of a pass of the capped game, from `tik` on
-    long long tik;
-    int x;
-    bool tlacitko;
-};
-struct KOLO_S_BOTEM {
-    std::vector<PRUCHOD> pruchody;
-    int status;
-    long long konec;
-};
+struct VSTUP { long long tik; int x; bool tlacitko; };   // the bot's mouse at a pass of the capped game
+struct KOLO_S_BOTEM { std::vector<PRUCHOD> pruchody; int status; long long konec; };
 
 // One round on a machine that takes no time for a pass. The bot plays it and its moves are kept in
 // `vstupy`, or the moves kept are played back, each at the same tick as before. Each pass notes the
@@ -108,10 +97,7 @@ KOLO_S_BOTEM hraj_se_stropem(int strop, std::vector<VSTUP>* vstupy, bool prehrat
 {
     hl_reset();
     std::srand(3);
-    strop_snimku = strop;
-    hl_tiku_na_vstup = 0;
-    MOD_HRY = MOD_OBYCEJNA;
-    LEVEL = HRAJE_SE = 1;
+    std::tie(strop_snimku, hl_tiku_na_vstup, MOD_HRY, LEVEL, HRAJE_SE) = std::tuple(strop, 0, MOD_OBYCEJNA, 1, 1);
     SIM_BOT bot;
     bot_start(&bot, 7, false);
     KOLO_S_BOTEM h{};
@@ -281,7 +267,7 @@ TEST_F(WholeGame, PauseAndTheInGameMenuStopTheClockAndAStallEndsTheRound)
             faze = 8;
         } else if (faze == 8 && hrane_kolo && mys_y >= 500) {
             blit(screen, pred, 0, 0, 0, 0, 800, 600);
-            hl_posun_cas(1100);
+            hl_posun_cas(1100);   // a stall
             faze = 9;
         } else if (faze == 9 && ukazuje_nadpis("GAME ERROR")) {
             stejne = oblasti_shodne(screen, 0, 0, pred, 0, 0, 800, 140) &&
@@ -308,12 +294,8 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
     for (auto [bunka, druh, zasahy] : ulozene) hry[3].mrizka[bunka] = druh;
     ASSERT_TRUE(zapis_ulozene_hry(SOUBOR_ULOZENYCH_HER, hry, 4));
     pocet_kol = 1;
-    auto nacti_a_spust = [] {   // "Načíst hru", the row labelled 4, OK, "Spustit načtenou"
-        polozka(6);
-        hl_klik(400, 170);
-        hl_klik(240, 560);
-        polozka(2);
-    };
+    // "Načíst hru", the row labelled 4, OK, "Spustit načtenou"
+    auto nacti_a_spust = [] { polozka(6), hl_klik(400, 170), hl_klik(240, 560), polozka(2); };
     int faze = 0;
     float x = 0, y = 0;   // where the ball was at the start of the last pass, and when
     long long t = 0;
@@ -325,8 +307,7 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
         if (faze == 0) {
             std::vector<std::array<int, 3>> stoji;
             bool na_mistech = true;
-            for (int i = 0; i < POCET_KOSTEK; i++) {
-                const KOSTKA* k = kostka[i];
+            for (const KOSTKA* k : std::span(kostka, POCET_KOSTEK)) {
                 stoji.push_back({k->pozice, k->druh, k->zasahy});
                 na_mistech = na_mistech && k->x == x_bunky(k->pozice) && k->y == y_bunky(k->pozice);
             }
@@ -358,8 +339,7 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
             hl_klik(400, 170);
             napis("Znovu\r");
             hl_klik(240, 560);
-            hl_pridej({.x = 300, .y = 150, .pruchodu = 5});
-            polozka(9);          // saved: no question
+            odejdi();            // saved: no question
             faze = 5;
         }
         std::tie(x, y, t) = std::tuple(koule->x, koule->y, hl_tiku);
@@ -380,8 +360,7 @@ TEST_F(WholeGame, ASavedGameContinuesAsItStoodAndFailsWhenItsLevelIsGone)
         if (!chyba && ukazuje_nadpis("CHYBA HRY")) {
             chyba = true;
             hl_stisk(KEY_SPACE, ' ');
-            hl_pridej({.x = 300, .y = 150, .pruchodu = 5});
-            polozka(9);
+            odejdi();
         }
     });
     nacti_a_spust();

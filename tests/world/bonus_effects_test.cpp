@@ -36,31 +36,19 @@ TEST_F(BonusEffects, EveryBonusFromBothEnds)
         EXPECT_EQ(stav, p.bonus == 16 ? STAV_VYHRA : p.po[0] < 0 ? STAV_PROHRA : 0) << "bonus " << p.bonus;
         EXPECT_EQ(std::tuple(kolo.bonusy[0]->druh, kolo.bonusy[0]->aktivni), std::tuple(0, false));
     }
+    for (auto [bonus, pred, po] : {std::tuple(11, .85f, .95f), {11, .9f, .9f}, {12, .4f, .3f}, {12, .35f, .35f}}) {
+        hlavni_krok = pred;   // steps of 0.1 in double precision, the limit tested before the change
+        chyt({bonus});
+        EXPECT_NEAR(hlavni_krok, po, 1e-6) << "bonus " << bonus << " from " << pred;
+    }
+    OBJECT* p = prkno(300);   // an effect after "ball +" clears its request; speed and "next level" do not
+    int kouli = 0;
+    for (auto [a, b, navic] : {std::tuple(3, 6, 0), {6, 3, 1}, {3, 11, 1}, {3, 12, 1}, {3, 16, 1}, {3, 15, 0}}) {
+        chyt({a, b});
+        nova_koule(p, kolo.koule, &kolo.pocet_kouli);
+        EXPECT_EQ(kolo.pocet_kouli, kouli += navic) << a << " then " << b;
+    }
     MOD_HRY = MOD_ZKUSEBNI;   // a try keeps its lives and its round
     nastav(0, 1, 1, KOULE_MODRA, 8, 40, 0, 1);
     EXPECT_EQ(std::tuple(chyt({2, 16}), nas[NAS_ZIVOTY], nas[NAS_DRUH_KOULE]), std::tuple(0, 0, KOULE_SEDA));
-}
-
-// A speed bonus steps by 0.1, added in double precision; its limit is tested before the change.
-TEST_F(BonusEffects, SpeedStepsTestTheLimitBeforeTheChange)
-{
-    struct { int bonus; float pred, po; } pripady[] = {{11, 0.85f, 0.95f}, {11, 0.9f, 0.9f}, {12, 0.4f, 0.3f},
-                                                       {12, 0.35f, 0.35f}};
-    for (auto& p : pripady) {
-        hlavni_krok = p.pred;
-        chyt({p.bonus});
-        EXPECT_NEAR(hlavni_krok, p.po, 1e-6) << "bonus " << p.bonus << " from " << p.pred;
-    }
-}
-
-TEST_F(BonusEffects, AnEffectAfterBallPlusClearsTheRequest)
-{
-    OBJECT* p = prkno(300);
-    std::initializer_list<int> poradi[] = {{3, 6}, {6, 3}, {3, 11}, {3, 12}, {3, 16}, {3, 15}};
-    int cekane[] = {0, 1, 2, 3, 4, 4};   // balls after each pair
-    for (int i = 0; i < 6; i++) {
-        chyt(poradi[i]);
-        nova_koule(p, kolo.koule, &kolo.pocet_kouli);
-        EXPECT_EQ(kolo.pocet_kouli, cekane[i]) << "pair " << i;
-    }
 }

@@ -123,81 +123,36 @@ TEST_F(BrickCollision, CornerTable)
     EXPECT_EQ(std::tuple(odraz(), k->zasahy, b->smer_x), std::tuple(1, 0, -1));
 }
 
-class Shots : public Svet {
-protected:
-    int odraz() { return odraz_od_kostek(kostka, POCET_KOSTEK, kolo.koule, kolo.pocet_kouli); }
-    int strely() { return odraz_str_od_kostek(kostka, POCET_KOSTEK, kolo.strely, kolo.pocet_strel); }
-};
-
-// A shot hits the first live brick of the row above the one its top is in; it is then used up, and lost
-// on a grey brick.
-TEST_F(Shots, ShotHitsTheRowAboveItAndIsUsedUp)
+// A shot hits the first live brick of the row above the one its top is in and is used up, lost on grey;
+// shots and balls search the store as it is now, whatever a frame end or a new round did to it.
+TEST_F(BrickCollision, ShotsHitTheRowAboveAndEverySearchSeesTheStoreAsItIsNow)
 {
-    KOSTKA* nahore = kostka_v(5, 1);               // row 0, y 10..30
-    KOSTKA* a = kostka_v(45, KOSTKA_DVA_ZASAHY);   // row 2, y 50..70
+    auto strely = [this] { return odraz_str_od_kostek(kostka, POCET_KOSTEK, kolo.strely, kolo.pocet_strel); };
     KOSTKA* seda = kostka_v(46, KOSTKA_SEDA);
-    nas[NAS_PUSKA] = 1;
+    KOSTKA* dole = kostka_v(61, 1);   // row 3, y 70..90, after k (row 2, y 50..70) in the store
+    std::tie(nas[NAS_PUSKA], k->zasahy) = std::tuple(1, 2);
     re_kostky(kostka, &POCET_KOSTEK);
     OBJECT* s = strela(220, 69);
     EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(std::tuple(s->druh, a->zasahy, strely()), std::tuple(0, 1, 0));   // a dead shot tests nothing
-    OBJECT* t = strela(242, 65);      // touches both: only the first is hit
-    strela(260, 60);                  // grey: the shot is lost, the brick unharmed
-    strela(220, 70.5f);               // looked up in row 2, but just below it
-    OBJECT* u = strela(220, 19.5f);   // near the ceiling: never tested
-    EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(std::tuple(t->druh, a->zasahy, seda->zasahy, kolo.strely[3]->druh, u->druh, nahore->zasahy),
-              std::tuple(0, 0, 1, 1, 1, 1));
-    EXPECT_EQ(zvuku(snd_brick), 3);
-    u->y = 20;   // from y 20 on, row 0 is looked up
-    EXPECT_EQ((strely(), nahore->zasahy), 0);
-}
-
-// After grey bricks turn and a frame end moves the store, shots find the bricks where they are; with the
-// gun off the row index is left as it was, and an index beyond the store is skipped.
-TEST_F(Shots, RowIndexFollowsTheStoreWhileTheGunIsOn)
-{
-    nas[NAS_PUSKA] = 1;
-    KOSTKA* bunky[3] = {kostka_v(41, 1), kostka_v(42, 1), kostka_v(61, KOSTKA_SEDA)};
-    re_kostky(kostka, &POCET_KOSTEK);
-    KOSTKA* premenene[POCET_BUNEK];
-    EXPECT_EQ(odstran_sede(kostka, POCET_KOSTEK, premenene), 1);
-    OBJECT* s = strela(x_bunky(42) + 5.0f, y_bunky(42) + 15.0f);   // in the lower half of cell 42's brick
-    EXPECT_EQ(strely(), 1);
-    re_kostky(kostka, &POCET_KOSTEK);   // cell 42 goes; cell 61 (now two hits) moves up to index 1
-    std::tie(s->druh, s->x, s->y) = std::tuple(1, x_bunky(61) + 5.0f, y_bunky(61) + 15.0f);
-    EXPECT_EQ(strely(), 1);
-    EXPECT_EQ(std::tuple(bunky[0]->zasahy, bunky[1]->zasahy, bunky[2]->zasahy), std::tuple(1, 0, 1));
-    nas[NAS_PUSKA] = 0;
-    for (int i = 0; i < POCET_KOSTEK; i++) delete kostka[i];
-    POCET_KOSTEK = 0;
+    EXPECT_EQ(std::tuple(s->druh, k->zasahy, strely()), std::tuple(0, 1, 0));   // a dead shot tests nothing
+    OBJECT* g = strela(260, 60);
+    EXPECT_EQ(std::tuple(strely(), g->druh, seda->zasahy), std::tuple(1, 0, 1));   // lost on grey, unharmed
     s->druh = 1;
-    EXPECT_EQ(strely(), 0);
-}
-
-// Whatever happens to the store between two ticks, the next search of the balls sees it as it is.
-TEST_F(Shots, BallsSearchTheStoreAsItIsNow)
-{
+    EXPECT_EQ((strely(), k->zasahy), 0);
+    re_kostky(kostka, &POCET_KOSTEK);   // k goes: row 3 moves up in the store and in the row index
+    std::tie(s->druh, s->x, s->y) = std::tuple(1, x_bunky(61) + 5.0f, y_bunky(61) + 15.0f);
+    EXPECT_EQ((strely(), dole->zasahy), 0);
+    re_kostky(kostka, &POCET_KOSTEK);
     OBJECT* b = koule(0, 0);
-    auto nad = [b](int bunka) {   // falling straight onto the middle of the top of the cell's brick
+    auto nad = [&](int bunka) {   // falling straight onto the middle of the top of the cell's brick
         std::tie(b->x, b->y, b->smer_x, b->smer_y, b->posledni_kostka) =
             std::tuple(x_bunky(bunka) + 13.5f, y_bunky(bunka) - 11.0f, 0, 1, -1);
+        return odraz();
     };
-    KOSTKA* a = kostka_v(45, KOSTKA_DVA_ZASAHY);
-    KOSTKA* c = kostka_v(47, KOSTKA_DVA_ZASAHY);
-    EXPECT_EQ(odraz(), 0);   // the ball is still far away: the map of these two is made
-    a->zasahy = 0;           // a frame end removes the first: the second moves up in the store
-    re_kostky(kostka, &POCET_KOSTEK);
-    EXPECT_EQ(((nad(47), odraz()), c->zasahy), 1);
-    EXPECT_EQ((nad(45), odraz()), 0);   // nothing stands there any more
-    delete kostka[0];        // a new round: the store is made anew, maybe in the very same memory
-    POCET_KOSTEK = 0;
-    KOSTKA* d = kostka_v(60, 1);
-    EXPECT_EQ((nad(47), odraz()), 0);
-    EXPECT_EQ((nad(60), odraz()), 1);
-    d->zasahy = 1;           // the same bricks in another order: searched one by one, still found
-    KOSTKA* e = kostka_v(20, 1);
-    EXPECT_EQ((nad(60), odraz()), 1);
-    EXPECT_EQ((nad(20), odraz()), 1);
-    EXPECT_EQ(d->zasahy + e->zasahy, 0);
+    EXPECT_EQ(std::tuple(nad(61), nad(46)), std::tuple(0, 1));
+    delete kostka[0];   // a new round: a new store, maybe in the very same memory
+    std::tie(POCET_KOSTEK, nas[NAS_PUSKA], s->druh, s->y) = std::tuple(0, 0, 1, 65.f);
+    EXPECT_EQ(strely(), 0);   // with the gun off the row index stays, and reaches beyond the store
+    kostka_v(60, 1);
+    EXPECT_EQ(std::tuple(nad(46), nad(60)), std::tuple(0, 1));
 }

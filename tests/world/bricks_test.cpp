@@ -22,17 +22,13 @@ TEST_F(BrickStore, DestroyedBricksAreScoredAndTheRestKeepTheirOrder)
 
 TEST_F(BrickStore, RoundIsWonWhenOnlyGreyBricksOrNoneAreLeft)
 {
-    int stav = 0;
-    kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);
-    EXPECT_EQ(stav, STAV_VYHRA);
-    stav = 0;
+    auto stav = [] { int s = 0; return kontrola_stavu_kostek(kostka, POCET_KOSTEK, &s), s; };
+    EXPECT_EQ(stav(), STAV_VYHRA);
     kostka_v(10, KOSTKA_SEDA);
     kostka_v(12, 4)->zasahy = 0;   // destroyed, but standing until the frame ends
-    kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);
-    EXPECT_EQ(stav, 0);
+    EXPECT_EQ(stav(), 0);
     re_kostky(kostka, &POCET_KOSTEK);
-    kontrola_stavu_kostek(kostka, POCET_KOSTEK, &stav);
-    EXPECT_EQ(stav, STAV_VYHRA);
+    EXPECT_EQ(stav(), STAV_VYHRA);
 }
 
 // At the frame end dead objects go, the last live one taking the first hole, and the last element goes

@@ -23,26 +23,22 @@ protected:
 
 // On the default 80 paddle the zone edges fall between pixels (8.89 ... 71.11); the middle zone sends the
 // ball straight up, the end zones send it outwards whichever way it came; the angle is in 256ths of a turn
-// from the vertical, the speed the step length.
-TEST_F(Paddle, ZoneBoundaries)
+// from the vertical, the speed the step length. Only the top two pixels catch, and the ends only a ball
+// coming towards the middle.
+TEST_F(Paddle, ZoneBoundariesAndWhereTheBallIsCaught)
 {
-    prkno(100);
+    float px = prkno(100)->x;
     hlavni_krok = 0.6f;
     struct { float cx; int smer_x, uhel; } meze[] = {{0, -1, -40}, {0, 1, -40}, {8.8f, 1, -40}, {8.9f, 1, -30},
                                                      {44.4f, -1, 0}, {44.5f, 1, 10}, {71.1f, 1, 30}, {71.2f, -1, 40}};
     for (auto& m : meze) {
-        ASSERT_TRUE(dopad(100 + m.cx - 6, m.smer_x));
+        ASSERT_TRUE(dopad(px + m.cx - 6, m.smer_x));
         const OBJECT* k = kolo.koule[0];
         EXPECT_EQ(std::tuple(k->smer_x, k->smer_y, k->y), std::tuple((m.uhel > 0) - (m.uhel < 0), -1, PRKNO_Y - 12));
         EXPECT_NEAR(k->rychlost_x, std::sin(std::abs(m.uhel) * M_PI / 128) * hlavni_krok, 1e-4) << "px + " << m.cx;
         EXPECT_NEAR(std::hypot(k->rychlost_x, k->rychlost_y), hlavni_krok, 2e-4);
     }
     EXPECT_EQ(zvuku(snd_paddle), 8);
-}
-
-TEST_F(Paddle, OnlyTheTopTwoPixelsAndTheEndsTowardsTheMiddleCatch)
-{
-    float px = prkno(300)->x;
     EXPECT_EQ(std::tuple(dopad(px + 30, 1, 2.0f), dopad(px + 30, 1, -0.01f), dopad(px + 30, 1, 1.9f)),
               std::tuple(false, false, true));   // 2 pixels in already: lost; not down yet
     struct { float x; int smer; bool odrazena; } konce[] = {
@@ -70,9 +66,11 @@ TEST_F(Paddle, RandomRicochetLeavesAtEveryZoneAngle)
 
 // Glue holds a falling ball where it landed, 5 pixels in from the left end and 20 from the right at
 // least; a rising one is bounced. A resting ball is steered and refreshed at every tick, never bounced.
-TEST_F(Paddle, GlueRefreshAndRestingBalls)
+// The paddle and its barrels follow the mouse and take a new width and colour.
+TEST_F(Paddle, GlueRestingBallsAndThePaddleFollowingTheMouse)
 {
-    float px = prkno(300)->x;
+    OBJECT* prk = prkno(300);
+    float px = prk->x;
     nas[NAS_LEPIDLO] = 1;
     struct { float x; int smer; float posun; } lepi[] = {
         {px + 30, 1, 30}, {px - 8, 1, 5}, {px + 75, -1, 60}, {px + 60, -1, 60}, {px + 5, 1, 5},
@@ -89,16 +87,11 @@ TEST_F(Paddle, GlueRefreshAndRestingBalls)
     std::tie(nas[NAS_DRUH_KOULE], nas[NAS_PRUMER], k->x, k->smer_x) = std::tuple(KOULE_MODRA, 16, px + 60, -1);
     odraz_od_prkna(kolo.prkno, kolo.koule, kolo.pocet_kouli);
     EXPECT_EQ(std::tuple(k->smer_x, k->velikost, k->obrazek, k->aktivni), std::tuple(1, 16, obr(33), false));
-}
-
-TEST_F(Paddle, PaddleFollowsTheMouseAndTakesNewWidthAndColour)
-{
-    OBJECT* p = prkno(300);
     OBJECT* prava = kolo.pusky[0] = novy_object(bmp_gun_right, 0, 552, 0, 0, 0, 0, 0, 2, 0);
     OBJECT* leva = kolo.pusky[1] = novy_object(bmp_gun_left, 0, 552, 0, 0, 0, 0, 0, 1, 0);
     kolo.pocet_pusek = 2;
     std::tie(nas[NAS_SIRKA_PRKNA], nas[NAS_DRUH_KOULE]) = std::tuple(120, KOULE_RUDA);
-    re_prkno(p, kolo.pusky, kolo.pocet_pusek, 500);
-    EXPECT_EQ(std::tuple(p->x, p->velikost, p->obrazek, leva->x, prava->x),
+    re_prkno(prk, kolo.pusky, kolo.pocet_pusek, 500);
+    EXPECT_EQ(std::tuple(prk->x, prk->velikost, prk->obrazek, leva->x, prava->x),
               std::tuple(500.f, 120, obr(64), 500.f, 500.f + 120 - 10));
 }

@@ -6,29 +6,15 @@
 
 using Round = Svet;
 
-TEST_F(Round, SetUpAndFreeing)
-{
-    kolo.status = STAV_NENI_UROVEN;
-    ASSERT_TRUE(zaloz_objekty_kola(&kolo, 250));
-    ASSERT_EQ(kolo.pocet_kouli, 1);
-    OBJECT* k = kolo.koule[0];
-    EXPECT_EQ(std::tuple(kolo.prkno->x, k->x, k->y, k->aktivni, kolo.status),
-              std::tuple(250.0f, 260.0f, PRKNO_Y - 12, false, STAV_NENI_UROVEN));
-    for (int i = 0; i < 30; i++) kostka_v(i, 1 + i % 10);
-    nas[NAS_PUSKA] = 1;
-    tik_kola(&kolo, false, 250);
-    strela(100, 300);
-    kapsle(4, 100, 100);
-    uvolni_kolo(&kolo);
-    EXPECT_EQ(std::tuple(kolo.prkno, kostka[0]), std::tuple(nullptr, nullptr));
-    EXPECT_EQ(kolo.pocet_kouli + kolo.pocet_pusek + kolo.pocet_strel + kolo.pocet_bonusu + POCET_KOSTEK, 0);
-}
-
-// In one tick the ball is launched, bounced off the paddle and moved, and a brick hit drops its capsule;
-// the frame end scores the brick. A caught "ball +" brings its ball at the next tick.
+// A round starts with a ball resting on the paddle. In one tick the ball is launched, bounced off the
+// paddle and moved, and a brick hit drops its capsule; the frame end scores the brick. A caught "ball +"
+// brings its ball at the next tick. Freeing the round leaves nothing behind.
 TEST_F(Round, OneTickFromLaunchToCapsule)
 {
     ASSERT_TRUE(zaloz_objekty_kola(&kolo, 300));
+    ASSERT_EQ(kolo.pocet_kouli, 1);
+    EXPECT_EQ(std::tuple(kolo.koule[0]->x, kolo.koule[0]->y, kolo.koule[0]->aktivni),
+              std::tuple(310.0f, PRKNO_Y - 12, false));
     KOSTKA* k = kostka_v(45, 1, 3);
     kostka_v(400, 8);
     OBJECT* b = koule(218.5f, 69.5f, 1, -1);   // rising into the brick's bottom
@@ -44,6 +30,10 @@ TEST_F(Round, OneTickFromLaunchToCapsule)
     EXPECT_EQ(std::tuple(nas[NAS_SKORE], kolo.pocet_kouli), std::tuple(60, 2));
     tik();
     EXPECT_EQ(std::tuple(kolo.pocet_kouli, kolo.status), std::tuple(3, 0));
+    strela(100, 300);
+    uvolni_kolo(&kolo);
+    EXPECT_EQ(std::tuple(kolo.prkno, kostka[0]), std::tuple(nullptr, nullptr));
+    EXPECT_EQ(kolo.pocet_kouli + kolo.pocet_pusek + kolo.pocet_strel + kolo.pocet_bonusu + POCET_KOSTEK, 0);
 }
 
 // "next level", then "live -" with no life left in the same pass: the win stands; so does a status the
@@ -75,8 +65,7 @@ TEST_F(Round, GreyBricksTurnAtSevenMinutesAndAreListedForTheDrawing)
     b->zasahy = 0;
     kostka_v(7, 1);
     KOSTKA* c = kostka_v(30, KOSTKA_SEDA);
-    kolo.posledni_minuta = minuty = 7;
-    sekundy = 0;
+    std::tie(kolo.posledni_minuta, minuty, sekundy) = std::tuple(7, 7, 0);
     tik();
     for (KOSTKA* k : {a, c})
         EXPECT_EQ(std::tuple(k->druh, k->zasahy, k->obrazek),

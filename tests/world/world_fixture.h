@@ -25,13 +25,10 @@ protected:
     {
         spust_headless(nullptr);
         zaloz_falesna_data();
-        MOD_HRY = 1;
         for (int& n : nas) n = 0;
         nastav(3, 0, 0, KOULE_SEDA, ZAKLADNI_PRUMER, ZAKLADNI_SIRKA, 0, 0);
         smaz_index_radku();
-        mini_krok = hlavni_krok = 0.35f;
-        maxi_krok = 0.9f;
-        POCET_KOSTEK = 0;
+        std::tie(MOD_HRY, POCET_KOSTEK, mini_krok, hlavni_krok, maxi_krok) = std::tuple(1, 0, 0.35f, 0.35f, 0.9f);
         std::srand(1);
     }
     void TearDown() override
